@@ -1,0 +1,70 @@
+#include "frmstartup.h"
+
+#include "cobrand.h"
+#include "forms.h"
+#include "frmmain.h"
+#include "guarded.h"
+#include "messagebox.h"
+#include "random.h"
+#include "shutdown.h"
+#include "updatereminder.h"
+
+#include <QCloseEvent>
+
+FrmStartup::FrmStartup() {
+    setObjectName(QStringLiteral("frmStartup"));
+}
+
+QIcon FrmStartup::applicationIcon() const {
+    return QIcon(m_icon.picture(1));
+}
+
+void FrmStartup::Form_Load() {
+    guarded([&] {
+        setWindowTitle(kVersionCaption);
+        setWindowIcon(applicationIcon());
+    });
+
+    bool refused = false;
+    guarded([&] { refused = !m_instance.acquire(); });
+    if (refused) {
+        guarded([] { modHelp::MsgBox(QStringLiteral("Application is already running")); });
+        modHelp::ExitApplication();
+        return;
+    }
+
+    guarded([] { Random::seedFromClock(); });
+    guarded([] { modHelp::CheckForUpdateReminder(); });
+    guarded([] { Forms::frmMain().show(); });
+    guarded([&] { hide(); });
+    guarded([&] { CoBrand_Randomize(); });
+}
+
+void FrmStartup::CoBrand_Randomize() {
+    CoBrand_Randomize(Random::next());
+}
+
+void FrmStartup::CoBrand_Randomize(double r) {
+    const int n = CoBrand::draw(r);
+    intCoBrandRandomNumber = qint16(n);
+    switch (CoBrand::frontFor(n)) {
+    case CoBrand::Front::CoBrand:
+        Forms::frmMain().ui.lblCobrand->raise();
+        break;
+    case CoBrand::Front::FullBrand:
+        Forms::frmMain().ui.lblFullBrand->raise();
+        break;
+    case CoBrand::Front::Unchanged:
+        break;
+    }
+}
+
+void FrmStartup::closeEvent(QCloseEvent *event) {
+    event->accept();
+    Form_Unload();
+}
+
+void FrmStartup::Form_Unload() {
+    m_instance.release();
+    modHelp::ExitApplication();
+}

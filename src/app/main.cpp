@@ -1,0 +1,13 @@
+#include "appearance.h"
+#include "forms.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    // The application ends only through ExitApplication, never because a window closed.
+    app.setQuitOnLastWindowClosed(false);
+    Appearance::apply(app);
+    Forms::frmStartup();
+    return app.exec();
+}

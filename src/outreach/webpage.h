@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace modHelp {
+
+// The maker's web site; every address the application opens begins with it.
+inline const QString SiteBaseAddress = QStringLiteral("https://www.vellumsoftwares.com");
+
+// The address of one page of the site, named by its page key.
+QString PageAddress(const QString &pageKey);
+
+// Opens the page in the user's default browser and returns at once.
+void OpenWebPage(const QString &pageKey);
+// Hands a complete address to the desktop's browser; the outcome is not reported.
+void OpenWebAddress(const QString &address);
+
+} // namespace modHelp

@@ -1,0 +1,118 @@
+#include "frmdisplay.h"
+
+#include "appearance.h"
+#include "forms.h"
+#include "frmfarewell.h"
+#include "frmmain.h"
+#include "frmstartup.h"
+#include "fruitcatalogue.h"
+#include "guarded.h"
+#include "texts.h"
+#include "webpage.h"
+
+#include <QCloseEvent>
+
+FrmDisplay::FrmDisplay() {
+    ui.setupUi(this);
+    m_thumbnails = {ui.picSmallFruit_0, ui.picSmallFruit_1,  ui.picSmallFruit_2,
+                    ui.picSmallFruit_3, ui.picSmallFruit_4,  ui.picSmallFruit_5,
+                    ui.picSmallFruit_6, ui.picSmallFruit_7,  ui.picSmallFruit_8,
+                    ui.picSmallFruit_9, ui.picSmallFruit_10, ui.picSmallFruit_11};
+    ui.lblFullBrand->setCaption(Texts::get(QStringLiteral("offer-fullbrand")));
+    ui.lblCobrand->setCaption(Texts::get(QStringLiteral("offer-cobrand")));
+
+    // As laid out, every thumbnail shows the apple and the result panel holds the apple's
+    // reading, as if the apple had been chosen; the hand-over puts the other fruits on thumbnails 1
+    // to 11.
+    const QPixmap appleThumbnail = IMGSmallImages.picture(1);
+    for (ClickLabel *thumbnail : m_thumbnails)
+        thumbnail->setPicture(appleThumbnail);
+    picSmallFruit_Click(0);
+
+    setWindowIcon(Forms::frmStartup().applicationIcon());
+    Appearance::makeFixedWindow(this);
+    Appearance::centreOnScreen(this);
+    ui.cmdBack->setFocus();
+
+    for (int i = 0; i < int(m_thumbnails.size()); ++i)
+        connect(m_thumbnails[size_t(i)], &ClickLabel::clicked, this,
+                [this, i] { picSmallFruit_Click(i); });
+    connect(ui.cmdBack, &QPushButton::clicked, this, &FrmDisplay::cmdBack_Click);
+    connect(ui.mnuBack, &QAction::triggered, this, &FrmDisplay::mnuBack_Click);
+    connect(ui.mnuExit, &QAction::triggered, this, &FrmDisplay::mnuExit_Click);
+    connect(ui.Label61, &ClickLabel::clicked, this, &FrmDisplay::Label61_Click);
+    connect(ui.lblCobrand, &ClickLabel::clicked, this, &FrmDisplay::lblCobrand_Click);
+    connect(ui.lblFullBrand, &ClickLabel::clicked, this, &FrmDisplay::lblFullBrand_Click);
+    connect(ui.mnuOnline, &QAction::triggered, this, &FrmDisplay::mnuOnline_Click);
+    connect(ui.mnuVisit, &QAction::triggered, this, &FrmDisplay::mnuVisit_Click);
+    connect(ui.mnuUpdate, &QAction::triggered, this, &FrmDisplay::mnuUpdate_Click);
+    connect(ui.mnuDonate, &QAction::triggered, this, &FrmDisplay::mnuDonate_Click);
+    connect(ui.mnumakemoney, &QAction::triggered, this, &FrmDisplay::mnumakemoney_Click);
+    connect(ui.mnuAbout, &QAction::triggered, this, &FrmDisplay::mnuAbout_Click);
+}
+
+ClickLabel *FrmDisplay::picSmallFruit(int index) const {
+    return index >= 0 && index < int(m_thumbnails.size()) ? m_thumbnails[size_t(index)] : nullptr;
+}
+
+void FrmDisplay::picSmallFruit_Click(int index) {
+    const std::optional<Fruit> fruit = FruitCatalogue::at(index);
+    guarded(
+        [&] { ui.picBigFruit->setPicture(IMGBigImages.picture(fruit.value().pictureEntry())); });
+    guarded([&] {
+        ui.lblFruitName->setCaption(fruit.value().displayName);
+        ui.lblFruitDesc->setCaption(fruit.value().description);
+    });
+    guarded([&] { ui.fraResult->raise(); });
+}
+
+// Back to the main window; this window is destroyed and the farewell window stays hidden.
+void FrmDisplay::cmdBack_Click() {
+    guarded([] { Forms::frmMain().show(); });
+    guarded([&] { close(); });
+    guarded([] { Forms::frmFarewell().hide(); });
+}
+
+void FrmDisplay::mnuBack_Click() {
+    cmdBack_Click();
+}
+void FrmDisplay::mnuExit_Click() {
+    close();
+}
+
+void FrmDisplay::Label61_Click() {
+    modHelp::OpenWebPage(QStringLiteral("home-page"));
+}
+void FrmDisplay::lblCobrand_Click() {
+    modHelp::OpenWebPage(QStringLiteral("co-brand"));
+}
+void FrmDisplay::lblFullBrand_Click() {
+    modHelp::OpenWebPage(QStringLiteral("fully-branded"));
+}
+void FrmDisplay::mnuOnline_Click() {
+    modHelp::OpenWebPage(QStringLiteral("help-web-page"));
+}
+void FrmDisplay::mnuVisit_Click() {
+    modHelp::OpenWebPage(QStringLiteral("home-page"));
+}
+void FrmDisplay::mnuUpdate_Click() {
+    modHelp::OpenWebPage(QStringLiteral("download-web-page"));
+}
+void FrmDisplay::mnuDonate_Click() {
+    modHelp::OpenWebPage(QStringLiteral("donate"));
+}
+void FrmDisplay::mnumakemoney_Click() {
+    modHelp::OpenWebPage(QStringLiteral("fully-branded"));
+}
+void FrmDisplay::mnuAbout_Click() {
+    Forms::showAboutModal(this);
+}
+
+void FrmDisplay::closeEvent(QCloseEvent *event) {
+    event->accept();
+    Form_Unload();
+}
+
+void FrmDisplay::Form_Unload() {
+    guarded([] { Forms::frmFarewell().show(); });
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "picturelist.h"
+#include "ui_frmdisplay.h"
+
+#include <QMainWindow>
+#include <array>
+
+// The chooser and result window: twelve fruit thumbnails, and the reading of the chosen one.
+class FrmDisplay : public QMainWindow {
+    Q_OBJECT
+
+public:
+    FrmDisplay();
+
+    Ui::frmDisplay ui;
+    PictureList IMGSmallImages = PictureList::smallFruitImages();
+    PictureList IMGBigImages = PictureList::bigFruitImages();
+
+    // The thumbnail with this index, 0 to 11.
+    ClickLabel *picSmallFruit(int index) const;
+
+    void picSmallFruit_Click(int index);
+    void cmdBack_Click();
+    void mnuBack_Click();
+    void mnuExit_Click();
+    void Label61_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuDonate_Click();
+    void mnumakemoney_Click();
+    void mnuAbout_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Unload();
+
+    std::array<ClickLabel *, 12> m_thumbnails{};
+};

@@ -1,0 +1,146 @@
+#include "frmmain.h"
+
+#include "appearance.h"
+#include "forms.h"
+#include "frmdisplay.h"
+#include "frmfarewell.h"
+#include "frmstartup.h"
+#include "guarded.h"
+#include "messagebox.h"
+#include "namekeyfilter.h"
+#include "texts.h"
+#include "webpage.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+FrmMain::FrmMain() {
+    ui.setupUi(this);
+    ui.Label2->setCaption(Texts::get(QStringLiteral("main-intro")));
+    ui.lblFullBrand->setCaption(Texts::get(QStringLiteral("offer-fullbrand")));
+    ui.lblCobrand->setCaption(Texts::get(QStringLiteral("offer-cobrand")));
+    setWindowIcon(Forms::frmStartup().applicationIcon());
+    Appearance::makeFixedWindow(this);
+    Appearance::centreOnScreen(this);
+
+    // Only typed keys are filtered, so input methods must not bypass the filter.
+    ui.txtFirstName->setAttribute(Qt::WA_InputMethodEnabled, false);
+    ui.txtFirstName->installEventFilter(this);
+    ui.cmdExit->setFocus();
+
+    connect(ui.cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);
+    connect(ui.mnuNext, &QAction::triggered, this, &FrmMain::mnuNext_Click);
+    connect(ui.cmdExit, &QPushButton::clicked, this, &FrmMain::cmdExit_Click);
+    connect(ui.mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
+    connect(ui.Label2, &ClickLabel::clicked, this, &FrmMain::Label2_Click);
+    connect(ui.Label61, &ClickLabel::clicked, this, &FrmMain::Label61_Click);
+    connect(ui.lblCobrand, &ClickLabel::clicked, this, &FrmMain::lblCobrand_Click);
+    connect(ui.lblFullBrand, &ClickLabel::clicked, this, &FrmMain::lblFullBrand_Click);
+    connect(ui.mnuOnline, &QAction::triggered, this, &FrmMain::mnuOnline_Click);
+    connect(ui.mnuVisit, &QAction::triggered, this, &FrmMain::mnuVisit_Click);
+    connect(ui.mnuUpdate, &QAction::triggered, this, &FrmMain::mnuUpdate_Click);
+    connect(ui.mnuDonate, &QAction::triggered, this, &FrmMain::mnuDonate_Click);
+    connect(ui.mnumakemoney, &QAction::triggered, this, &FrmMain::mnumakemoney_Click);
+    connect(ui.mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
+}
+
+// The hand-over to the chooser window.
+void FrmMain::cmdNext_Click() {
+    if (!ValidateFirstName())
+        return;
+    guarded([] {
+        FrmDisplay &display = Forms::frmDisplay();
+        for (int i = 1; i <= 11; ++i)
+            display.picSmallFruit(i)->setPicture(display.IMGSmallImages.picture(i + 1));
+    });
+    guarded([&] { hide(); });
+    guarded([] { Forms::frmFarewell().hide(); });
+    guarded([] { Forms::frmDisplay().show(); });
+    guarded([] { Forms::frmDisplay().ui.fraChoose->raise(); });
+}
+
+void FrmMain::mnuNext_Click() {
+    cmdNext_Click();
+}
+
+void FrmMain::cmdExit_Click() {
+    close();
+}
+
+void FrmMain::mnuExit_Click() {
+    cmdExit_Click();
+}
+
+void FrmMain::txtFirstName_KeyPress(int &KeyAscii) {
+    const int passed = NameKeyFilter::filter(KeyAscii);
+    if (passed == 0)
+        modHelp::MsgBox(QStringLiteral("Please Enter Only Alphabet"));
+    KeyAscii = passed;
+}
+
+bool FrmMain::ValidateFirstName() {
+    if (!ui.txtFirstName->text().isEmpty())
+        return true;
+    modHelp::MsgBox(QStringLiteral("Please Enter Your Name"));
+    ui.txtFirstName->setFocus();
+    return false;
+}
+
+void FrmMain::Label2_Click() {
+    modHelp::OpenWebPage(QStringLiteral("fully-branded"));
+}
+void FrmMain::Label61_Click() {
+    modHelp::OpenWebPage(QStringLiteral("home-page"));
+}
+void FrmMain::lblCobrand_Click() {
+    modHelp::OpenWebPage(QStringLiteral("co-brand"));
+}
+void FrmMain::lblFullBrand_Click() {
+    modHelp::OpenWebPage(QStringLiteral("fully-branded"));
+}
+void FrmMain::mnuOnline_Click() {
+    modHelp::OpenWebPage(QStringLiteral("help-web-page"));
+}
+void FrmMain::mnuVisit_Click() {
+    modHelp::OpenWebPage(QStringLiteral("home-page"));
+}
+void FrmMain::mnuUpdate_Click() {
+    modHelp::OpenWebPage(QStringLiteral("download-web-page"));
+}
+void FrmMain::mnuDonate_Click() {
+    modHelp::OpenWebPage(QStringLiteral("donate"));
+}
+void FrmMain::mnumakemoney_Click() {
+    modHelp::OpenWebPage(QStringLiteral("fully-branded"));
+}
+void FrmMain::mnuAbout_Click() {
+    Forms::showAboutModal(this);
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != ui.txtFirstName || event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const int typed = NameKeyFilter::typedCode(*key);
+    if (typed == NameKeyFilter::NoCharacter)
+        return false;
+    int KeyAscii = typed;
+    txtFirstName_KeyPress(KeyAscii);
+    if (KeyAscii == 0)
+        return true;
+    if (KeyAscii != typed) {
+        ui.txtFirstName->insert(QString(QChar(KeyAscii)));
+        return true;
+    }
+    return false;
+}
+
+void FrmMain::closeEvent(QCloseEvent *event) {
+    event->accept();
+    Form_Unload();
+}
+
+// Closing the main window leads to the farewell window; the process goes on.
+void FrmMain::Form_Unload() {
+    guarded([] { Forms::frmFarewell().show(); });
+}

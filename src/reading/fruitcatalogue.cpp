@@ -1,0 +1,31 @@
+#include "fruitcatalogue.h"
+
+#include "fruitkeys.h"
+#include "texts.h"
+
+#include <array>
+
+namespace FruitCatalogue {
+
+static_assert(count == FruitKeys::count);
+
+// "Paneapple" is the name the pineapple has always been shown with.
+static constexpr std::array<const char *, count> displayNames = {
+    "Apple", "Banana", "Black Grapes", "Cherry", "Coconut", "Custard Apple",
+    "Mango", "Orange", "Paneapple",    "Papaya", "Peach",   "Pear",
+};
+
+std::optional<Fruit> at(int index) {
+    if (index < 0 || index >= count)
+        return std::nullopt;
+    Fruit fruit;
+    fruit.index = index;
+    fruit.displayName = QString::fromLatin1(displayNames[size_t(index)]);
+    fruit.pictureKey = QString::fromLatin1(FruitKeys::pictureKeys[size_t(index)]);
+    QString textName = fruit.pictureKey;
+    textName.chop(4); // ".jpg"
+    fruit.description = Texts::get(QStringLiteral("fruits/") + textName);
+    return fruit;
+}
+
+} // namespace FruitCatalogue

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QLabel>
+
+#include "handpointer.h"
+
+// A label or picture box that reacts to a click, as the windows' link labels, offer labels
+// and fruit thumbnails do. It can size itself to its text (on one line) or to its picture,
+// and show a hand pointer while the mouse is over it.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
+    Q_PROPERTY(int handPointer READ handPointerValue WRITE setHandPointerValue)
+
+public:
+    explicit ClickLabel(QWidget *parent = nullptr);
+
+    bool autoSize() const { return m_autoSize; }
+    void setAutoSize(bool on);
+
+    HandPointer handPointer() const { return m_hand; }
+    void setHandPointer(HandPointer kind);
+
+    // Sets a caption where "&&" shows one "&" and a single "&" marks an access key.
+    void setCaption(const QString &caption);
+    // Sets the picture; a label that sizes itself takes the picture's own size.
+    void setPicture(const QPixmap &picture);
+
+    static QString displayedCaption(const QString &caption);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+
+private:
+    int handPointerValue() const { return int(m_hand); }
+    void setHandPointerValue(int value) { setHandPointer(HandPointer(value)); }
+    void fitToContent();
+
+    bool m_autoSize = false;
+    bool m_pressed = false;
+    bool m_cursorApplied = false;
+    HandPointer m_hand = HandPointer::None;
+};

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Shared set-up for ./run and ./test: install what is missing, configure, build.
+# Usage: tools/setup.sh build|test
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-build}
+
+build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+            libgl-dev xdg-utils fonts-dejavu-core fonts-liberation2)
+test_pkgs=(xvfb xauth xdotool x11-utils imagemagick)
+
+pkgs=("${build_pkgs[@]}")
+[ "$mode" = test ] && pkgs+=("${test_pkgs[@]}")
+
+missing=()
+for p in "${pkgs[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ ! -f build/release/build.ninja ]; then
+  cmake --preset release >/dev/null
+fi
+
+if [ "$mode" = test ]; then
+  cmake --build --preset release
+else
+  cmake --build --preset release --target quintavel
+fi
