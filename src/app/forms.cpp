@@ -7,6 +7,7 @@
 #include "frmstartup.h"
 
 #include <QEvent>
+#include <type_traits>
 
 namespace {
 
@@ -56,12 +57,20 @@ void track(QWidget *window) {
     loaded().inOrder.append(window);
 }
 
+// The windows the user sees carry the application icon, which the start-up window keeps. The
+// farewell window takes it in its own load step.
+template <class Window> void giveApplicationIcon(Window *window) {
+    if constexpr (!std::is_same_v<Window, FrmStartup> && !std::is_same_v<Window, FrmFarewell>)
+        window->setWindowIcon(Forms::frmStartup().applicationIcon());
+}
+
 template <class Window> Window &load(QPointer<Window> &slot) {
     if (slot)
         return *slot;
     auto *window = new Window;
     slot = window;
     track(window);
+    giveApplicationIcon(window);
     if constexpr (requires { window->Form_Load(); })
         window->Form_Load();
     return *window;
@@ -95,6 +104,7 @@ bool Forms::frmFarewellLoaded() {
 void Forms::showAboutModal(QWidget *owner) {
     auto *about = new FrmAbout(owner);
     track(about);
+    giveApplicationIcon(about);
     about->exec();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,7 +26,10 @@ void setProcessEnd(std::function<void()> end) {
 void ExitApplication() {
     // A window that is closing has already left the loaded list, so a nested call from its
     // close handling visits only the windows still loaded and no window is unloaded twice.
-    const QList<QPointer<QWidget>> windows = Forms::loadedWindows();
+    // The newest windows go first and the start-up window last: close handlers may still
+    // need the application icon it keeps.
+    QList<QPointer<QWidget>> windows = Forms::loadedWindows();
+    std::reverse(windows.begin(), windows.end());
     for (const QPointer<QWidget> &window : windows) {
         guarded([&] {
             if (window && Forms::isLoaded(window))

@@ -2,7 +2,6 @@
 
 #include "appearance.h"
 #include "forms.h"
-#include "frmstartup.h"
 #include "messagebox.h"
 #include "texts.h"
 
@@ -13,7 +12,6 @@
 FrmAbout::FrmAbout(QWidget *owner) : QDialog(owner) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(kVersionCaption);
-    setWindowIcon(Forms::frmStartup().applicationIcon());
     auto *layout = new QVBoxLayout(this);
     auto *text = new QLabel(Texts::get(QStringLiteral("about-description")), this);
     text->setWordWrap(true);

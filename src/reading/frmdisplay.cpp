@@ -4,7 +4,6 @@
 #include "forms.h"
 #include "frmfarewell.h"
 #include "frmmain.h"
-#include "frmstartup.h"
 #include "fruitcatalogue.h"
 #include "guarded.h"
 #include "texts.h"
@@ -29,7 +28,6 @@ FrmDisplay::FrmDisplay() {
         thumbnail->setPicture(appleThumbnail);
     picSmallFruit_Click(0);
 
-    setWindowIcon(Forms::frmStartup().applicationIcon());
     Appearance::makeFixedWindow(this);
     Appearance::centreOnScreen(this);
     ui.cmdBack->setFocus();

@@ -4,7 +4,6 @@
 #include "forms.h"
 #include "frmdisplay.h"
 #include "frmfarewell.h"
-#include "frmstartup.h"
 #include "guarded.h"
 #include "messagebox.h"
 #include "namekeyfilter.h"
@@ -19,7 +18,6 @@ FrmMain::FrmMain() {
     ui.Label2->setCaption(Texts::get(QStringLiteral("main-intro")));
     ui.lblFullBrand->setCaption(Texts::get(QStringLiteral("offer-fullbrand")));
     ui.lblCobrand->setCaption(Texts::get(QStringLiteral("offer-cobrand")));
-    setWindowIcon(Forms::frmStartup().applicationIcon());
     Appearance::makeFixedWindow(this);
     Appearance::centreOnScreen(this);
 

@@ -1,9 +1,18 @@
 #include "testsupport.h"
 
+#include "appearance.h"
+#include "forms.h"
+#include "messagebox.h"
+#include "shutdown.h"
+
+#include <QDesktopServices>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 namespace TestSupport {
+
+static int g_processEnds = 0;
 
 void prepareEnvironment() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -21,6 +30,80 @@ void prepareEnvironment() {
     qputenv("XDG_CACHE_HOME", (root + "/cache").toUtf8());
 }
 
-void prepareApplication() {}
+void prepareApplication(QApplication &app) {
+    app.setQuitOnLastWindowClosed(false);
+    Appearance::apply(app);
+    modHelp::setProcessEnd([] { ++g_processEnds; });
+}
+
+MessageBoxes::MessageBoxes() {
+    modHelp::setMsgBoxAnswerer(
+        [this](QMessageBox &box) -> std::optional<QMessageBox::StandardButton> {
+            ShownBox shown;
+            shown.text = box.text();
+            shown.title = box.windowTitle();
+            shown.icon = box.icon();
+            shown.buttons = box.standardButtons();
+            if (QPushButton *def = box.defaultButton())
+                shown.defaultButton = box.standardButton(def);
+            m_shown.append(shown);
+            if (!m_answers.empty()) {
+                const auto answer = m_answers.front();
+                m_answers.pop_front();
+                return answer;
+            }
+            if (shown.defaultButton != QMessageBox::NoButton)
+                return shown.defaultButton;
+            return box.standardButton(box.buttons().value(0));
+        });
+}
+
+MessageBoxes::~MessageBoxes() {
+    modHelp::setMsgBoxAnswerer({});
+}
+
+QStringList MessageBoxes::texts() const {
+    QStringList all;
+    for (const ShownBox &box : m_shown)
+        all << box.text;
+    return all;
+}
+
+BrowserRecorder::BrowserRecorder() {
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+}
+
+BrowserRecorder::~BrowserRecorder() {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+}
+
+void BrowserRecorder::open(const QUrl &url) {
+    addresses << url.toString();
+}
+
+int processEnds() {
+    return g_processEnds;
+}
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void startApplication() {
+    Forms::frmStartup();
+    settle();
+}
+
+void endApplication() {
+    // A window opened by a close handler during shutdown would close with the process; here
+    // the process goes on, so shutdown runs again until no window is left.
+    for (int round = 0; round < 5 && !Forms::loadedWindows().isEmpty(); ++round)
+        modHelp::ExitApplication();
+    settle();
+}
 
 } // namespace TestSupport

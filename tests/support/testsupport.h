@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QObject>
 #include <QStringList>
 #include <QTest>
 #include <QUrl>
+#include <deque>
 
 // Runs the tests of one class under the offscreen platform, with a private, empty home,
 // configuration and runtime directory so that no test touches the user's own.
@@ -12,7 +14,7 @@
     int main(int argc, char **argv) {                                                              \
         TestSupport::prepareEnvironment();                                                         \
         QApplication app(argc, argv);                                                              \
-        TestSupport::prepareApplication();                                                         \
+        TestSupport::prepareApplication(app);                                                      \
         TestClass tc;                                                                              \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
@@ -21,6 +23,53 @@
 namespace TestSupport {
 
 void prepareEnvironment();
-void prepareApplication();
+void prepareApplication(QApplication &app);
+
+// A message box as the user would have seen it.
+struct ShownBox {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+// Records every message box and answers it in the user's place: with the next queued answer,
+// or with the box's default (or only) button.
+class MessageBoxes {
+public:
+    MessageBoxes();
+    ~MessageBoxes();
+
+    void queueAnswer(QMessageBox::StandardButton answer) { m_answers.push_back(answer); }
+    const QList<ShownBox> &shown() const { return m_shown; }
+    QStringList texts() const;
+    void clear() { m_shown.clear(); }
+
+private:
+    QList<ShownBox> m_shown;
+    std::deque<QMessageBox::StandardButton> m_answers;
+};
+
+// Records the addresses the application hands to the browser instead of opening them.
+class BrowserRecorder : public QObject {
+    Q_OBJECT
+public:
+    BrowserRecorder();
+    ~BrowserRecorder() override;
+    QStringList addresses;
+public slots:
+    void open(const QUrl &url);
+};
+
+// The process ends through ExitApplication; here it counts instead of ending.
+int processEnds();
+
+// Starts the application as the process does: the start-up window and its sequence.
+void startApplication();
+// Ends it through ExitApplication and lets closed windows be destroyed.
+void endApplication();
+// Lets deferred deletions and other posted events run.
+void settle();
 
 } // namespace TestSupport

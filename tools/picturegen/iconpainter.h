@@ -1,0 +1,11 @@
+#pragma once
+
+#include "icowriter.h"
+
+// The application icon: a white apple with stem and leaf on a blue tile, in 256 colours.
+PaletteIcon applicationIcon();
+
+// The hand pointer: a white hand with a black outline pointing its index finger up, the
+// fingertip on the hand cursor's hot spot. Two colours at 1 bit per pixel; at 4 bits per pixel
+// it gains grey shading from the 16 standard colours.
+PaletteIcon handPointer(int bitsPerPixel);

@@ -1,0 +1,147 @@
+#include "picturewriter.h"
+
+#include "fruitpainter.h"
+#include "iconpainter.h"
+#include "icowriter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTextStream>
+#include <utility>
+
+namespace {
+
+// Fruit drawings are rendered this many times larger and then reduced, which smooths fine
+// detail such as husk fibres and peel pits.
+constexpr int kSupersample = 4;
+
+// JPEG byte sizes the pictures must land in, and the best quality tried.
+struct JpegBudget {
+    qint64 minBytes;
+    qint64 maxBytes;
+    int bestQuality;
+};
+constexpr JpegBudget kThumbnailBudget{1100, 1780, 95};
+constexpr JpegBudget kLargeBudget{1800, 26000, 95};
+
+QTextStream &err() {
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+QTextStream &out() {
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QImage renderFruit(const FruitPicture &fruit, QSize size) {
+    QImage big(size * kSupersample, QImage::Format_RGB32);
+    QPainter p(&big);
+    paintFruitPicture(p, fruit, QRectF(QPointF(0, 0), QSizeF(big.size())));
+    p.end();
+    QImage image = big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // 96 dots per inch, stated so it never depends on the screen.
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    return image;
+}
+
+QByteArray encodeJpeg(const QImage &image, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(quality);
+    writer.write(image);
+    return bytes;
+}
+
+// The best quality whose file fits the budget, and that quality.
+std::pair<QByteArray, int> fitJpeg(const QImage &image, const JpegBudget &budget) {
+    for (int quality = budget.bestQuality; quality >= 20; --quality) {
+        QByteArray bytes = encodeJpeg(image, quality);
+        if (bytes.size() <= budget.maxBytes)
+            return {bytes, quality};
+    }
+    return {};
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        err() << "cannot write " << path << ": " << file.errorString() << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+bool writeFruit(const QString &path, const FruitPicture &fruit, QSize size,
+                const JpegBudget &budget) {
+    const auto [bytes, quality] = fitJpeg(renderFruit(fruit, size), budget);
+    if (bytes.size() < budget.minBytes) {
+        err() << path << ": " << bytes.size() << " bytes, outside " << budget.minBytes << ".."
+              << budget.maxBytes << Qt::endl;
+        return false;
+    }
+    out() << path << ": " << size.width() << "x" << size.height() << ", quality " << quality << ", "
+          << bytes.size() << " bytes" << Qt::endl;
+    return writeFile(path, bytes);
+}
+
+// Qt's own reader must see exactly the drawn pixels.
+bool checkIcon(const QString &path, const PaletteIcon &icon) {
+    const QImage decoded(path);
+    if (decoded.size() != QSize(icon.size, icon.size)) {
+        err() << path << ": does not decode to " << icon.size << "x" << icon.size << Qt::endl;
+        return false;
+    }
+    for (int y = 0; y < icon.size; ++y) {
+        for (int x = 0; x < icon.size; ++x) {
+            const QRgb got = decoded.pixel(x, y);
+            const int index = icon.at(x, y);
+            const bool ok =
+                index == PaletteIcon::transparent
+                    ? qAlpha(got) == 0
+                    : qAlpha(got) == 255 && (got & RGB_MASK) == (icon.palette[index] & RGB_MASK);
+            if (!ok) {
+                err() << path << ": pixel " << x << "," << y << " decodes wrongly" << Qt::endl;
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool writeIcon(const QString &path, const PaletteIcon &icon) {
+    const QByteArray bytes = encodeIco(icon);
+    out() << path << ": " << icon.size << "x" << icon.size << ", " << icon.bitsPerPixel
+          << "-bit palette, " << icon.palette.size() << " colours used, " << bytes.size()
+          << " bytes" << Qt::endl;
+    return writeFile(path, bytes) && checkIcon(path, icon);
+}
+
+} // namespace
+
+bool writeAllPictures(const QString &directory) {
+    const QDir dir(directory);
+    if (!dir.mkpath(QStringLiteral("small")) || !dir.mkpath(QStringLiteral("big"))) {
+        err() << "cannot create folders under " << directory << Qt::endl;
+        return false;
+    }
+    bool ok = true;
+    for (const FruitPicture &fruit : fruitPictures()) {
+        const QString key = QString::fromLatin1(fruit.key);
+        ok &= writeFruit(dir.filePath(QStringLiteral("small/") + key), fruit, fruit.thumbnailSize,
+                         kThumbnailBudget);
+        ok &= writeFruit(dir.filePath(QStringLiteral("big/") + key), fruit, kLargePictureSize,
+                         kLargeBudget);
+    }
+    ok &= writeIcon(dir.filePath(QStringLiteral("icon.ico")), applicationIcon());
+    ok &= writeIcon(dir.filePath(QStringLiteral("hand2.ico")), handPointer(1));
+    ok &= writeIcon(dir.filePath(QStringLiteral("hand16.ico")), handPointer(4));
+    return ok;
+}
