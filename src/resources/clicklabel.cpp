@@ -50,6 +50,15 @@ void ClickLabel::fitToContent() {
         resize(sizeHint());
 }
 
+// The font a window's style sheet gives the label is known once the label is polished, just
+// before it is first shown; a label that sizes itself fits its text again then.
+bool ClickLabel::event(QEvent *event) {
+    const bool handled = QLabel::event(event);
+    if (event->type() == QEvent::Polish || event->type() == QEvent::FontChange)
+        fitToContent();
+    return handled;
+}
+
 void ClickLabel::mousePressEvent(QMouseEvent *event) {
     m_pressed = event->button() == Qt::LeftButton;
     event->accept();
