@@ -12,7 +12,7 @@ QString SingleInstance::lockPath() {
 }
 
 bool SingleInstance::acquire() {
-    m_lock = std::make_unique<QLockFile>(lockPath());
+    m_lock = std::make_unique<QLockFile>(m_path);
     if (m_lock->tryLock(0))
         return true;
     return m_lock->error() != QLockFile::LockFailedError;

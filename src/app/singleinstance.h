@@ -8,6 +8,8 @@
 // start recognises and takes over.
 class SingleInstance {
 public:
+    explicit SingleInstance(QString path = lockPath()) : m_path(std::move(path)) {}
+
     // True when no other copy holds the lock (this copy now holds it), and also when the lock
     // cannot be taken for any other reason: only a live copy refuses a start.
     bool acquire();
@@ -16,5 +18,6 @@ public:
     static QString lockPath();
 
 private:
+    QString m_path;
     std::unique_ptr<QLockFile> m_lock;
 };
