@@ -7,11 +7,10 @@
 #include "fruitcatalogue.h"
 #include "guarded.h"
 #include "texts.h"
-#include "webpage.h"
 
 #include <QCloseEvent>
 
-FrmDisplay::FrmDisplay() {
+FrmDisplay::FrmDisplay() : SiteLinks(this) {
     ui.setupUi(this);
     m_thumbnails = {ui.picSmallFruit_0, ui.picSmallFruit_1,  ui.picSmallFruit_2,
                     ui.picSmallFruit_3, ui.picSmallFruit_4,  ui.picSmallFruit_5,
@@ -38,15 +37,7 @@ FrmDisplay::FrmDisplay() {
     connect(ui.cmdBack, &QPushButton::clicked, this, &FrmDisplay::cmdBack_Click);
     connect(ui.mnuBack, &QAction::triggered, this, &FrmDisplay::mnuBack_Click);
     connect(ui.mnuExit, &QAction::triggered, this, &FrmDisplay::mnuExit_Click);
-    connect(ui.Label61, &ClickLabel::clicked, this, &FrmDisplay::Label61_Click);
-    connect(ui.lblCobrand, &ClickLabel::clicked, this, &FrmDisplay::lblCobrand_Click);
-    connect(ui.lblFullBrand, &ClickLabel::clicked, this, &FrmDisplay::lblFullBrand_Click);
-    connect(ui.mnuOnline, &QAction::triggered, this, &FrmDisplay::mnuOnline_Click);
-    connect(ui.mnuVisit, &QAction::triggered, this, &FrmDisplay::mnuVisit_Click);
-    connect(ui.mnuUpdate, &QAction::triggered, this, &FrmDisplay::mnuUpdate_Click);
-    connect(ui.mnuDonate, &QAction::triggered, this, &FrmDisplay::mnuDonate_Click);
-    connect(ui.mnumakemoney, &QAction::triggered, this, &FrmDisplay::mnumakemoney_Click);
-    connect(ui.mnuAbout, &QAction::triggered, this, &FrmDisplay::mnuAbout_Click);
+    connectSiteLinks();
 }
 
 ClickLabel *FrmDisplay::picSmallFruit(int index) const {
@@ -76,34 +67,6 @@ void FrmDisplay::mnuBack_Click() {
 }
 void FrmDisplay::mnuExit_Click() {
     close();
-}
-
-void FrmDisplay::Label61_Click() {
-    modHelp::OpenWebPage(QStringLiteral("home-page"));
-}
-void FrmDisplay::lblCobrand_Click() {
-    modHelp::OpenWebPage(QStringLiteral("co-brand"));
-}
-void FrmDisplay::lblFullBrand_Click() {
-    modHelp::OpenWebPage(QStringLiteral("fully-branded"));
-}
-void FrmDisplay::mnuOnline_Click() {
-    modHelp::OpenWebPage(QStringLiteral("help-web-page"));
-}
-void FrmDisplay::mnuVisit_Click() {
-    modHelp::OpenWebPage(QStringLiteral("home-page"));
-}
-void FrmDisplay::mnuUpdate_Click() {
-    modHelp::OpenWebPage(QStringLiteral("download-web-page"));
-}
-void FrmDisplay::mnuDonate_Click() {
-    modHelp::OpenWebPage(QStringLiteral("donate"));
-}
-void FrmDisplay::mnumakemoney_Click() {
-    modHelp::OpenWebPage(QStringLiteral("fully-branded"));
-}
-void FrmDisplay::mnuAbout_Click() {
-    Forms::showAboutModal(this);
 }
 
 void FrmDisplay::closeEvent(QCloseEvent *event) {

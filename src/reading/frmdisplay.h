@@ -3,11 +3,13 @@
 #include "picturelist.h"
 #include "ui_frmdisplay.h"
 
+#include "sitelinks.h"
+
 #include <QMainWindow>
 #include <array>
 
 // The chooser and result window: twelve fruit thumbnails, and the reading of the chosen one.
-class FrmDisplay : public QMainWindow {
+class FrmDisplay : public QMainWindow, public SiteLinks {
     Q_OBJECT
 
 public:
@@ -24,15 +26,6 @@ public:
     void cmdBack_Click();
     void mnuBack_Click();
     void mnuExit_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuDonate_Click();
-    void mnumakemoney_Click();
-    void mnuAbout_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -13,7 +13,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-FrmMain::FrmMain() {
+FrmMain::FrmMain() : SiteLinks(this) {
     ui.setupUi(this);
     ui.Label2->setCaption(Texts::get(QStringLiteral("main-intro")));
     ui.lblFullBrand->setCaption(Texts::get(QStringLiteral("offer-fullbrand")));
@@ -31,15 +31,7 @@ FrmMain::FrmMain() {
     connect(ui.cmdExit, &QPushButton::clicked, this, &FrmMain::cmdExit_Click);
     connect(ui.mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
     connect(ui.Label2, &ClickLabel::clicked, this, &FrmMain::Label2_Click);
-    connect(ui.Label61, &ClickLabel::clicked, this, &FrmMain::Label61_Click);
-    connect(ui.lblCobrand, &ClickLabel::clicked, this, &FrmMain::lblCobrand_Click);
-    connect(ui.lblFullBrand, &ClickLabel::clicked, this, &FrmMain::lblFullBrand_Click);
-    connect(ui.mnuOnline, &QAction::triggered, this, &FrmMain::mnuOnline_Click);
-    connect(ui.mnuVisit, &QAction::triggered, this, &FrmMain::mnuVisit_Click);
-    connect(ui.mnuUpdate, &QAction::triggered, this, &FrmMain::mnuUpdate_Click);
-    connect(ui.mnuDonate, &QAction::triggered, this, &FrmMain::mnuDonate_Click);
-    connect(ui.mnumakemoney, &QAction::triggered, this, &FrmMain::mnumakemoney_Click);
-    connect(ui.mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
+    connectSiteLinks();
 }
 
 // The hand-over to the chooser window.
@@ -86,33 +78,6 @@ bool FrmMain::ValidateFirstName() {
 
 void FrmMain::Label2_Click() {
     modHelp::OpenWebPage(QStringLiteral("fully-branded"));
-}
-void FrmMain::Label61_Click() {
-    modHelp::OpenWebPage(QStringLiteral("home-page"));
-}
-void FrmMain::lblCobrand_Click() {
-    modHelp::OpenWebPage(QStringLiteral("co-brand"));
-}
-void FrmMain::lblFullBrand_Click() {
-    modHelp::OpenWebPage(QStringLiteral("fully-branded"));
-}
-void FrmMain::mnuOnline_Click() {
-    modHelp::OpenWebPage(QStringLiteral("help-web-page"));
-}
-void FrmMain::mnuVisit_Click() {
-    modHelp::OpenWebPage(QStringLiteral("home-page"));
-}
-void FrmMain::mnuUpdate_Click() {
-    modHelp::OpenWebPage(QStringLiteral("download-web-page"));
-}
-void FrmMain::mnuDonate_Click() {
-    modHelp::OpenWebPage(QStringLiteral("donate"));
-}
-void FrmMain::mnumakemoney_Click() {
-    modHelp::OpenWebPage(QStringLiteral("fully-branded"));
-}
-void FrmMain::mnuAbout_Click() {
-    Forms::showAboutModal(this);
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event) {

@@ -2,10 +2,12 @@
 
 #include "ui_frmmain.h"
 
+#include "sitelinks.h"
+
 #include <QMainWindow>
 
 // The main window: takes the user's first name and hands over to the chooser window.
-class FrmMain : public QMainWindow {
+class FrmMain : public QMainWindow, public SiteLinks {
     Q_OBJECT
 
 public:
@@ -19,15 +21,6 @@ public:
     void mnuExit_Click();
     void txtFirstName_KeyPress(int &KeyAscii);
     void Label2_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuDonate_Click();
-    void mnumakemoney_Click();
-    void mnuAbout_Click();
 
     bool ValidateFirstName();
 

@@ -250,45 +250,6 @@ private slots:
         QCOMPARE(processEnds(), endsBefore);
     }
 
-    void linksOpenTheirPages_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("Label2") << "Label2"
-                                << "fully-branded";
-        QTest::newRow("Label61") << "Label61"
-                                 << "home-page";
-        QTest::newRow("lblCobrand") << "lblCobrand"
-                                    << "co-brand";
-        QTest::newRow("lblFullBrand") << "lblFullBrand"
-                                      << "fully-branded";
-        QTest::newRow("mnuOnline") << "mnuOnline"
-                                   << "help-web-page";
-        QTest::newRow("mnuVisit") << "mnuVisit"
-                                  << "home-page";
-        QTest::newRow("mnuUpdate") << "mnuUpdate"
-                                   << "download-web-page";
-        QTest::newRow("mnuDonate") << "mnuDonate"
-                                   << "donate";
-        QTest::newRow("mnumakemoney") << "mnumakemoney"
-                                      << "fully-branded";
-    }
-    void linksOpenTheirPages() {
-        QFETCH(QString, name);
-        QFETCH(QString, key);
-        BrowserRecorder browser;
-        if (auto *action = main->findChild<QAction *>(name)) {
-            action->trigger();
-        } else {
-            auto *label = main->findChild<QLabel *>(name);
-            QVERIFY(label);
-            label->raise(); // the offer labels share a place; click the one in front
-            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
-        }
-        QCOMPARE(browser.addresses.size(), 1);
-        QVERIFY(browser.addresses[0].endsWith("/quintavel/ssd.php?page=" + key));
-        QVERIFY(!browser.addresses[0].contains(box->text().isEmpty() ? "\x01" : box->text()));
-    }
-
     void aboutIsModal() {
         bool sawModalAbout = false;
         QTimer::singleShot(0, [&] {

@@ -240,45 +240,6 @@ private slots:
         QCOMPARE(bothSeen, 0);
     }
 
-    void chooserLinksOpenTheirPages_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("Label61") << "Label61"
-                                 << "home-page";
-        QTest::newRow("lblCobrand") << "lblCobrand"
-                                    << "co-brand";
-        QTest::newRow("lblFullBrand") << "lblFullBrand"
-                                      << "fully-branded";
-        QTest::newRow("mnuOnline") << "mnuOnline"
-                                   << "help-web-page";
-        QTest::newRow("mnuVisit") << "mnuVisit"
-                                  << "home-page";
-        QTest::newRow("mnuUpdate") << "mnuUpdate"
-                                   << "download-web-page";
-        QTest::newRow("mnuDonate") << "mnuDonate"
-                                   << "donate";
-        QTest::newRow("mnumakemoney") << "mnumakemoney"
-                                      << "fully-branded";
-    }
-    void chooserLinksOpenTheirPages() {
-        QFETCH(QString, name);
-        QFETCH(QString, key);
-        FrmDisplay &display = handOverAs();
-        BrowserRecorder browser;
-        if (auto *action = display.findChild<QAction *>(name)) {
-            action->trigger();
-            action->trigger();
-        } else {
-            auto *label = display.findChild<ClickLabel *>(name);
-            label->raise();
-            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
-            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
-        }
-        const QString page = "https://www.vellumsoftwares.com/quintavel/ssd.php?page=" + key;
-        QCOMPARE(browser.addresses, (QStringList{page, page}));
-        QVERIFY(display.isVisible());
-    }
-
     void aboutBlocksTheChooser() {
         FrmDisplay &display = handOverAs();
         QString modalName;

@@ -47,33 +47,32 @@ void leaf(QPainter &p, QPointF base, qreal angle, qreal length, qreal width, QCo
     p.restore();
 }
 
-void groundShadow(QPainter &p, QPointF centre, qreal rx, qreal ry, int alpha) {
+// A soft-edged ellipse of one colour, fading out from its centre.
+static void softEllipse(QPainter &p, QPointF centre, qreal rx, qreal ry, qreal angle, QColor colour,
+                        int alpha, qreal middle, int middleAlpha) {
     p.save();
     p.translate(centre);
+    p.rotate(angle);
     p.scale(1, ry / rx);
     QRadialGradient g(QPointF(0, 0), rx);
-    g.setColorAt(0, QColor(0, 0, 0, alpha));
-    g.setColorAt(0.5, QColor(0, 0, 0, alpha * 2 / 3));
-    g.setColorAt(1, QColor(0, 0, 0, 0));
+    colour.setAlpha(alpha);
+    g.setColorAt(0, colour);
+    colour.setAlpha(middleAlpha);
+    g.setColorAt(middle, colour);
+    colour.setAlpha(0);
+    g.setColorAt(1, colour);
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawEllipse(QPointF(0, 0), rx, rx);
     p.restore();
 }
 
+void groundShadow(QPainter &p, QPointF centre, qreal rx, qreal ry, int alpha) {
+    softEllipse(p, centre, rx, ry, 0, Qt::black, alpha, 0.5, alpha * 2 / 3);
+}
+
 void highlight(QPainter &p, QPointF centre, qreal rx, qreal ry, int alpha, qreal angle) {
-    p.save();
-    p.translate(centre);
-    p.rotate(angle);
-    p.scale(1, ry / rx);
-    QRadialGradient g(QPointF(0, 0), rx);
-    g.setColorAt(0, QColor(255, 255, 255, alpha));
-    g.setColorAt(0.45, QColor(255, 255, 255, alpha * 3 / 5));
-    g.setColorAt(1, QColor(255, 255, 255, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(QPointF(0, 0), rx, rx);
-    p.restore();
+    softEllipse(p, centre, rx, ry, angle, Qt::white, alpha, 0.45, alpha * 3 / 5);
 }
 
 void rimShade(QPainter &p, const QPainterPath &shape, QPointF centre, qreal radius, QColor dark,
