@@ -26,7 +26,7 @@ Loaded &loaded() {
 
 void forget(QObject *window) {
     Loaded &l = loaded();
-    l.inOrder.removeAll(QPointer<QWidget>(static_cast<QWidget *>(window)));
+    l.inOrder.removeIf([window](const QPointer<QWidget> &w) { return w.isNull() || w == window; });
     if (l.startup == window)
         l.startup = nullptr;
     if (l.main == window)
@@ -53,7 +53,6 @@ void track(QWidget *window) {
     static CloseWatcher watcher;
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(&watcher);
-    QObject::connect(window, &QObject::destroyed, [](QObject *gone) { forget(gone); });
     loaded().inOrder.append(window);
 }
 

@@ -1,7 +1,6 @@
 #include "frmabout.h"
 
 #include "appearance.h"
-#include "forms.h"
 #include "messagebox.h"
 #include "texts.h"
 
