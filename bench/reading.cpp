@@ -2,11 +2,11 @@
 // (chooser shown and painted) and a thumbnail click (result painted).
 //
 //   bench_reading [rounds]        prints the medians
-#include "appearance.h"
+#include "app/forms.h"
 #include "firstpaint.h"
-#include "forms.h"
-#include "frmdisplay.h"
-#include "frmmain.h"
+#include "reading/frmdisplay.h"
+#include "reading/frmmain.h"
+#include "resources/appearance.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -2,9 +2,9 @@
 // Qt window of the same size. Each run is a fresh process with its own runtime directory.
 //
 //   bench_startup [runs]          prints the medians
-#include "appearance.h"
+#include "app/forms.h"
 #include "firstpaint.h"
-#include "forms.h"
+#include "resources/appearance.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "cobrand.h"
+#include "app/cobrand.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
-#include "forms.h"
+#include "app/forms.h"
 
-#include "frmabout.h"
-#include "frmdisplay.h"
-#include "frmfarewell.h"
-#include "frmmain.h"
-#include "frmstartup.h"
+#include "app/frmstartup.h"
+#include "outreach/frmabout.h"
+#include "outreach/frmfarewell.h"
+#include "reading/frmdisplay.h"
+#include "reading/frmmain.h"
 
 #include <QEvent>
 #include <type_traits>

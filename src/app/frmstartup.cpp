@@ -1,13 +1,14 @@
-#include "frmstartup.h"
+#include "app/frmstartup.h"
 
-#include "cobrand.h"
-#include "forms.h"
-#include "frmmain.h"
-#include "guarded.h"
-#include "messagebox.h"
-#include "random.h"
-#include "shutdown.h"
-#include "updatereminder.h"
+#include "app/apptitle.h"
+#include "app/cobrand.h"
+#include "app/forms.h"
+#include "app/guarded.h"
+#include "app/messagebox.h"
+#include "app/random.h"
+#include "app/shutdown.h"
+#include "app/updatereminder.h"
+#include "reading/frmmain.h"
 
 #include <QCloseEvent>
 
@@ -49,10 +50,10 @@ void FrmStartup::CoBrand_Randomize(double r) {
     intCoBrandRandomNumber = qint16(n);
     switch (CoBrand::frontFor(n)) {
     case CoBrand::Front::CoBrand:
-        Forms::frmMain().ui.lblCobrand->raise();
+        Forms::frmMain().bringOfferToFront(FrmMain::Offer::CoBrand);
         break;
     case CoBrand::Front::FullBrand:
-        Forms::frmMain().ui.lblFullBrand->raise();
+        Forms::frmMain().bringOfferToFront(FrmMain::Offer::FullBrand);
         break;
     case CoBrand::Front::Unchanged:
         break;

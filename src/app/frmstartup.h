@@ -1,7 +1,7 @@
 #pragma once
 
-#include "picturelist.h"
-#include "singleinstance.h"
+#include "app/singleinstance.h"
+#include "resources/picturelist.h"
 
 #include <QWidget>
 

@@ -1,5 +1,5 @@
-#include "appearance.h"
-#include "forms.h"
+#include "app/forms.h"
+#include "resources/appearance.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "messagebox.h"
+#include "app/messagebox.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "random.h"
+#include "app/random.h"
 
 #include <chrono>
 #include <random>

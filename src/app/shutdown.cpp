@@ -1,7 +1,7 @@
-#include "shutdown.h"
+#include "app/shutdown.h"
 
-#include "forms.h"
-#include "guarded.h"
+#include "app/forms.h"
+#include "app/guarded.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "updatereminder.h"
+#include "app/updatereminder.h"
 
 namespace modHelp {
 

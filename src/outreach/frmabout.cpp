@@ -1,8 +1,8 @@
-#include "frmabout.h"
+#include "outreach/frmabout.h"
 
-#include "appearance.h"
-#include "messagebox.h"
-#include "texts.h"
+#include "app/apptitle.h"
+#include "resources/appearance.h"
+#include "resources/texts.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,10 @@
-#include "frmfarewell.h"
+#include "outreach/frmfarewell.h"
 
-#include "appearance.h"
-#include "forms.h"
-#include "frmstartup.h"
-#include "messagebox.h"
-#include "shutdown.h"
+#include "app/apptitle.h"
+#include "app/forms.h"
+#include "app/frmstartup.h"
+#include "app/shutdown.h"
+#include "resources/appearance.h"
 
 #include <QCloseEvent>
 #include <QLabel>

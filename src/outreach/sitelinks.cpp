@@ -1,8 +1,8 @@
-#include "sitelinks.h"
+#include "outreach/sitelinks.h"
 
-#include "clicklabel.h"
-#include "forms.h"
-#include "webpage.h"
+#include "app/forms.h"
+#include "outreach/webpage.h"
+#include "resources/clicklabel.h"
 
 #include <QAction>
 

@@ -1,4 +1,4 @@
-#include "webpage.h"
+#include "outreach/webpage.h"
 
 #include <QDesktopServices>
 #include <QUrl>

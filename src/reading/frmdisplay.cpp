@@ -1,12 +1,12 @@
-#include "frmdisplay.h"
+#include "reading/frmdisplay.h"
 
-#include "appearance.h"
-#include "forms.h"
-#include "frmfarewell.h"
-#include "frmmain.h"
-#include "fruitcatalogue.h"
-#include "guarded.h"
-#include "texts.h"
+#include "app/forms.h"
+#include "app/guarded.h"
+#include "outreach/frmfarewell.h"
+#include "reading/frmmain.h"
+#include "reading/fruitcatalogue.h"
+#include "resources/appearance.h"
+#include "resources/texts.h"
 
 #include <QCloseEvent>
 
@@ -42,6 +42,15 @@ FrmDisplay::FrmDisplay() : SiteLinks(this) {
 
 ClickLabel *FrmDisplay::picSmallFruit(int index) const {
     return index >= 0 && index < int(m_thumbnails.size()) ? m_thumbnails[size_t(index)] : nullptr;
+}
+
+void FrmDisplay::loadThumbnails() {
+    for (int i = 1; i <= 11; ++i)
+        picSmallFruit(i)->setPicture(IMGSmallImages.picture(i + 1));
+}
+
+void FrmDisplay::showChooserPanel() {
+    ui.fraChoose->raise();
 }
 
 void FrmDisplay::picSmallFruit_Click(int index) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "picturelist.h"
+#include "resources/picturelist.h"
 #include "ui_frmdisplay.h"
 
-#include "sitelinks.h"
+#include "outreach/sitelinks.h"
 
 #include <QMainWindow>
 #include <array>
@@ -21,6 +21,12 @@ public:
 
     // The thumbnail with this index, 0 to 11.
     ClickLabel *picSmallFruit(int index) const;
+
+    // The hand-over puts fruits 1 to 11 on their thumbnails; thumbnail 0 keeps the apple the
+    // layout gives it.
+    void loadThumbnails();
+    // Brings the twelve thumbnails in front of the result panel.
+    void showChooserPanel();
 
     void picSmallFruit_Click(int index);
     void cmdBack_Click();

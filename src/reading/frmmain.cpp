@@ -1,14 +1,14 @@
-#include "frmmain.h"
+#include "reading/frmmain.h"
 
-#include "appearance.h"
-#include "forms.h"
-#include "frmdisplay.h"
-#include "frmfarewell.h"
-#include "guarded.h"
-#include "messagebox.h"
-#include "namekeyfilter.h"
-#include "texts.h"
-#include "webpage.h"
+#include "app/forms.h"
+#include "app/guarded.h"
+#include "app/messagebox.h"
+#include "outreach/frmfarewell.h"
+#include "outreach/webpage.h"
+#include "reading/frmdisplay.h"
+#include "reading/namekeyfilter.h"
+#include "resources/appearance.h"
+#include "resources/texts.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -38,15 +38,11 @@ FrmMain::FrmMain() : SiteLinks(this) {
 void FrmMain::cmdNext_Click() {
     if (!ValidateFirstName())
         return;
-    guarded([] {
-        FrmDisplay &display = Forms::frmDisplay();
-        for (int i = 1; i <= 11; ++i)
-            display.picSmallFruit(i)->setPicture(display.IMGSmallImages.picture(i + 1));
-    });
+    guarded([] { Forms::frmDisplay().loadThumbnails(); });
     guarded([&] { hide(); });
     guarded([] { Forms::frmFarewell().hide(); });
     guarded([] { Forms::frmDisplay().show(); });
-    guarded([] { Forms::frmDisplay().ui.fraChoose->raise(); });
+    guarded([] { Forms::frmDisplay().showChooserPanel(); });
 }
 
 void FrmMain::mnuNext_Click() {
@@ -74,6 +70,10 @@ bool FrmMain::ValidateFirstName() {
     modHelp::MsgBox(QStringLiteral("Please Enter Your Name"));
     ui.txtFirstName->setFocus();
     return false;
+}
+
+void FrmMain::bringOfferToFront(Offer offer) {
+    (offer == Offer::CoBrand ? ui.lblCobrand : ui.lblFullBrand)->raise();
 }
 
 void FrmMain::Label2_Click() {

@@ -2,7 +2,7 @@
 
 #include "ui_frmmain.h"
 
-#include "sitelinks.h"
+#include "outreach/sitelinks.h"
 
 #include <QMainWindow>
 
@@ -23,6 +23,10 @@ public:
     void Label2_Click();
 
     bool ValidateFirstName();
+
+    // The two offer labels of the bottom strip share one place; only the one in front shows.
+    enum class Offer { CoBrand, FullBrand };
+    void bringOfferToFront(Offer offer);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,7 +1,7 @@
-#include "fruitcatalogue.h"
+#include "reading/fruitcatalogue.h"
 
-#include "fruitkeys.h"
-#include "texts.h"
+#include "resources/fruitkeys.h"
+#include "resources/texts.h"
 
 #include <array>
 

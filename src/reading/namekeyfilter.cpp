@@ -1,4 +1,4 @@
-#include "namekeyfilter.h"
+#include "reading/namekeyfilter.h"
 
 #include <QKeyEvent>
 

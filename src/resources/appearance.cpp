@@ -1,4 +1,4 @@
-#include "appearance.h"
+#include "resources/appearance.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "clicklabel.h"
+#include "resources/clicklabel.h"
 
 #include <QMouseEvent>
 

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "handpointer.h"
+#include "resources/handpointer.h"
 
 // A label or picture box that reacts to a click, as the windows' link labels, offer labels
 // and fruit thumbnails do. It can size itself to its text (on one line) or to its picture,

@@ -1,6 +1,6 @@
-#include "handpointer.h"
+#include "resources/handpointer.h"
 
-#include "handhotspot.h"
+#include "resources/handhotspot.h"
 
 #include <QPixmap>
 

@@ -1,6 +1,6 @@
-#include "picturelist.h"
+#include "resources/picturelist.h"
 
-#include "fruitkeys.h"
+#include "resources/fruitkeys.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "texts.h"
+#include "resources/texts.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
 #include "testsupport.h"
 
-#include "forms.h"
-#include "frmdisplay.h"
-#include "frmfarewell.h"
-#include "frmmain.h"
+#include "app/forms.h"
+#include "outreach/frmfarewell.h"
+#include "reading/frmdisplay.h"
+#include "reading/frmmain.h"
 
 #include <QClipboard>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
 #include "testsupport.h"
 
-#include "clicklabel.h"
-#include "forms.h"
-#include "frmdisplay.h"
-#include "frmmain.h"
+#include "app/forms.h"
+#include "reading/frmdisplay.h"
+#include "reading/frmmain.h"
+#include "resources/clicklabel.h"
 
 using namespace TestSupport;
 

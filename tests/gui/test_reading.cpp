@@ -1,12 +1,12 @@
 #include "testsupport.h"
 
-#include "forms.h"
-#include "frmdisplay.h"
-#include "frmfarewell.h"
-#include "frmmain.h"
-#include "frmstartup.h"
-#include "fruitcatalogue.h"
-#include "handhotspot.h"
+#include "app/forms.h"
+#include "app/frmstartup.h"
+#include "outreach/frmfarewell.h"
+#include "reading/frmdisplay.h"
+#include "reading/frmmain.h"
+#include "reading/fruitcatalogue.h"
+#include "resources/handhotspot.h"
 
 #include <QMenuBar>
 #include <QTimer>

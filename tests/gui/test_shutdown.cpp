@@ -1,10 +1,10 @@
 #include "testsupport.h"
 
-#include "forms.h"
-#include "frmdisplay.h"
-#include "frmfarewell.h"
-#include "frmmain.h"
-#include "shutdown.h"
+#include "app/forms.h"
+#include "app/shutdown.h"
+#include "outreach/frmfarewell.h"
+#include "reading/frmdisplay.h"
+#include "reading/frmmain.h"
 
 #include <QMap>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #include "testsupport.h"
 
-#include "forms.h"
-#include "frmmain.h"
-#include "frmstartup.h"
-#include "singleinstance.h"
+#include "app/forms.h"
+#include "app/frmstartup.h"
+#include "app/singleinstance.h"
+#include "reading/frmmain.h"
 
 #include <QDir>
 #include <QScreen>

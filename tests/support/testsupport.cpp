@@ -1,9 +1,9 @@
 #include "testsupport.h"
 
-#include "appearance.h"
-#include "forms.h"
-#include "messagebox.h"
-#include "shutdown.h"
+#include "app/forms.h"
+#include "app/messagebox.h"
+#include "app/shutdown.h"
+#include "resources/appearance.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -13,6 +13,16 @@
 namespace TestSupport {
 
 static int g_processEnds = 0;
+
+// A message box that no test expected fails the running test at once, with its text, and is
+// answered with its default button so that the test ends instead of waiting for a user.
+static std::optional<QMessageBox::StandardButton> failUnexpectedBox(QMessageBox &box) {
+    const QString what = QStringLiteral("unexpected message box: \"%1\"").arg(box.text());
+    QTest::qFail(qPrintable(what), __FILE__, __LINE__);
+    if (QPushButton *def = box.defaultButton())
+        return box.standardButton(def);
+    return box.standardButton(box.buttons().value(0));
+}
 
 void prepareEnvironment() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -34,6 +44,7 @@ void prepareApplication(QApplication &app) {
     app.setQuitOnLastWindowClosed(false);
     Appearance::apply(app);
     modHelp::setProcessEnd([] { ++g_processEnds; });
+    modHelp::setMsgBoxAnswerer(failUnexpectedBox);
 }
 
 MessageBoxes::MessageBoxes() {
@@ -59,7 +70,7 @@ MessageBoxes::MessageBoxes() {
 }
 
 MessageBoxes::~MessageBoxes() {
-    modHelp::setMsgBoxAnswerer({});
+    modHelp::setMsgBoxAnswerer(failUnexpectedBox);
 }
 
 QStringList MessageBoxes::texts() const {

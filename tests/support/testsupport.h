@@ -35,7 +35,8 @@ struct ShownBox {
 };
 
 // Records every message box and answers it in the user's place: with the next queued answer,
-// or with the box's default (or only) button.
+// or with the box's default (or only) button. Outside its life a message box fails the test
+// that brought it.
 class MessageBoxes {
 public:
     MessageBoxes();

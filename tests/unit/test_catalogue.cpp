@@ -1,8 +1,8 @@
 #include "testsupport.h"
 
-#include "fruitcatalogue.h"
-#include "handhotspot.h"
-#include "picturelist.h"
+#include "reading/fruitcatalogue.h"
+#include "resources/handhotspot.h"
+#include "resources/picturelist.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "cobrand.h"
+#include "app/cobrand.h"
 
 using Front = CoBrand::Front;
 Q_DECLARE_METATYPE(CoBrand::Front)

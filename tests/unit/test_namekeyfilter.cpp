@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "namekeyfilter.h"
+#include "reading/namekeyfilter.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "singleinstance.h"
+#include "app/singleinstance.h"
 
 #include <QFile>
 #include <QProcess>

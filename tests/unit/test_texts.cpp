@@ -3,7 +3,7 @@
 
 #include "testsupport.h"
 
-#include "texts.h"
+#include "resources/texts.h"
 
 #include <QList>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #include "iconpainter.h"
 
-#include "handhotspot.h"
 #include "paintkit.h"
+#include "resources/handhotspot.h"
 
 #include <QImage>
 #include <QLinearGradient>
