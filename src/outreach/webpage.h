@@ -1,11 +1,13 @@
 #pragma once
 
+#include "outreach/siteaddress.h"
+
 #include <QString>
 
 namespace modHelp {
 
 // The maker's web site; every address the application opens begins with it.
-inline const QString SiteBaseAddress = QStringLiteral("https://www.vellumsoftwares.com");
+inline const QString SiteBaseAddress = QStringLiteral(QUINTAVEL_SITE_BASE_ADDRESS);
 
 // The address of one page of the site, named by its page key.
 QString PageAddress(const QString &pageKey);

@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
-# Shared by the end-to-end tests: a private X server, a private home and runtime directory,
-# and a browser that only records the addresses it is asked to open.
+# Shared by the end-to-end tests: a private X server with a watch on its windows, a private
+# home and runtime directory, and a browser that only records the addresses it is asked to open.
+#
+# Tests wait for events, never for time: take a mark before an action, then wait for what the
+# action must bring (a window that maps after the mark, the unmap of a given window, a file
+# that fills). The watch records every map, unmap and destroy of a top-level window in order.
 set -euo pipefail
 
 APP=${1:?usage: $0 path/to/quintavel}
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+SITE=${QUINTAVEL_SITE:?the site address the application was built with}
 WORK=$(mktemp -d)
 APP_PIDS=()
 XVFB_PID=
+WATCH_PID=
+TIMEOUT=${E2E_TIMEOUT:-30} # seconds; only a failing test waits this long
 
 cleanup() {
     for pid in "${APP_PIDS[@]}"; do
         { kill -9 "$pid" && wait "$pid"; } 2>/dev/null || true
     done
+    [ -n "$WATCH_PID" ] && kill "$WATCH_PID" 2>/dev/null || true
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    wait 2>/dev/null || true
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -20,20 +30,35 @@ trap cleanup EXIT
 fail() {
     {
         echo "FAIL: $*"
-        echo "  windows showing:"
+        echo "  windows mapped now:"
         xdotool search --onlyvisible --name . 2>/dev/null | while read -r w; do
-            echo "    $w $(xdotool getwindowname "$w" 2>/dev/null)"
+            echo "    $w \"$(xdotool getwindowname "$w" 2>/dev/null)\" $(window_geometry "$w")"
+        done
+        echo "  last window events (event id pid x y w h override title):"
+        tail -n 15 "$EVENTS" | sed 's/^/    /'
+        for log in "$WORK"/app-*.log; do
+            [ -s "$log" ] && { echo "  $(basename "$log"):"; sed 's/^/    /' "$log"; }
         done
     } >&2 || true
     exit 1
 }
 pass() { echo "ok: $*"; }
 
+# Runs CMD until it succeeds; fails after the timeout. The pause between tries is not a wait
+# for time: the state asked for is checked again each time.
+wait_until() {
+    local deadline=$((SECONDS + TIMEOUT))
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.05
+    done
+}
+
 mkdir -p "$WORK/home" "$WORK/config" "$WORK/runtime"
 chmod 700 "$WORK/runtime"
 export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/runtime
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID QT_QPA_PLATFORM
-unset WAYLAND_DISPLAY
+unset WAYLAND_DISPLAY SESSION_MANAGER
 
 OPENED=$WORK/opened
 : >"$OPENED"
@@ -44,84 +69,104 @@ REC
 chmod +x "$WORK/browser"
 export BROWSER=$WORK/browser
 
-# A fresh X server on a free display number.
+# A fresh X server on a free display number. -noreset keeps it from resetting when its last
+# client leaves, which would refuse a copy started in that moment.
 mkfifo "$WORK/displayfd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/displayfd" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/displayfd" \
+    >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
-read -r -t 10 display <"$WORK/displayfd" || { echo "Xvfb did not start" >&2; exit 1; }
+read -r -t "$TIMEOUT" display <"$WORK/displayfd" || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$display
+wait_until xdpyinfo >/dev/null 2>&1 || { echo "Xvfb accepts no client" >&2; exit 1; }
+
+EVENTS=$WORK/events
+: >"$EVENTS"
+"$E2E_DIR/xwatch.py" >"$EVENTS" 2>"$WORK/xwatch.log" &
+WATCH_PID=$!
+wait_until grep -q '^ready ' "$EVENTS" || { echo "the window watch did not start" >&2; exit 1; }
+
+# The number of window events so far: what a later wait looks after.
+mark() { wc -l <"$EVENTS"; }
+
+# Prints the first event line after mark $1 that matches the awk condition $2, in which
+# `title` is the window's title.
+event_after() {
+    tail -n +$(($1 + 1)) "$EVENTS" | awk "
+        { title = \$9; for (i = 10; i <= NF; i++) title = title \" \" \$i }
+        $2 { print; found = 1; exit }
+        END { exit !found }"
+}
+
+# Waits for a top-level window titled exactly $2 to map after mark $1, of process $3 if given
+# and $4 pixels wide if given; menus and other override-redirect windows never count.
+# Prints the window id.
+wait_map() {
+    local mark=$1 pid=${3:-} width=${4:-} line cond
+    cond='$1 == "map" && $8 == 0 && title == ENVIRON["WANTED_TITLE"]'
+    [ -n "$pid" ] && cond="$cond && \$3 == $pid"
+    [ -n "$width" ] && cond="$cond && \$6 == $width"
+    export WANTED_TITLE=$2
+    line=$(wait_until event_after "$mark" "$cond") || return 1
+    echo "$line" | awk '{ print $2 }'
+}
+
+# Waits for a menu (an override-redirect window) of process $2 to map after mark $1.
+wait_menu() {
+    wait_until event_after "$1" '$1 == "map" && $8 == 1' >/dev/null
+}
+
+# Waits for window $2 to be unmapped (or destroyed) after mark $1.
+wait_unmap() {
+    wait_until event_after "$1" "(\$1 == \"unmap\" || \$1 == \"destroy\") && \$2 == $2" >/dev/null
+}
+
+# Waits for window $2 to be destroyed after mark $1.
+wait_destroy() {
+    wait_until event_after "$1" "\$1 == \"destroy\" && \$2 == $2" >/dev/null
+}
+
+# The mapped top-level windows of process $1, one id a line.
+mapped_windows() {
+    local id
+    for id in $(xdotool search --all --onlyvisible --pid "$1" --name . 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: no' && echo "$id"
+    done
+    return 0
+}
+mapped_count() { mapped_windows "$1" | wc -l; }
+is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+
+window_geometry() { # prints: x y width height
+    xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+        /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
 
 start_app() {
-    "$APP" >"$WORK/app-$#-$RANDOM.log" 2>&1 &
+    "$APP" "$@" >"$WORK/app-${#APP_PIDS[@]}.log" 2>&1 &
     LAST_PID=$!
     APP_PIDS+=("$LAST_PID")
 }
 
-# Waits until a mapped window whose title is exactly $1 exists (of process $2 if given);
-# prints its id.
-wait_window() {
-    local title=$1 pid=${2:-} tries=100 ids
-    while [ $tries -gt 0 ]; do
-        if [ -n "$pid" ]; then
-            ids=$(xdotool search --all --onlyvisible --pid "$pid" --name "^${title}\$" 2>/dev/null || true)
-        else
-            ids=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true)
-        fi
-        if [ -n "$ids" ]; then
-            echo "$ids" | head -n 1
-            return 0
-        fi
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    return 1
-}
-
-# Waits until no mapped window titled $1 is left (of process $2 if given).
-wait_no_window() {
-    local title=$1 pid=${2:-} tries=100
-    while [ $tries -gt 0 ]; do
-        if [ -n "$pid" ]; then
-            xdotool search --all --onlyvisible --pid "$pid" --name "^${title}\$" >/dev/null 2>&1 || return 0
-        else
-            xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
-        fi
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    return 1
-}
-
-visible_windows() { xdotool search --all --onlyvisible --pid "$1" --name "." 2>/dev/null | wc -l; }
-
-window_geometry() { # prints: x y width height
-    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
-        /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
-}
-
-# Gives window $1 the keyboard focus (there is no window manager to do it) and waits until
-# the application agrees.
+# Gives window $1 the keyboard focus (there is no window manager to do it) and waits until the
+# server has it there.
 focus() {
-    local tries=30
-    while [ $tries -gt 0 ]; do
-        xdotool windowfocus "$1" 2>/dev/null || true
-        sleep 0.1
-        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
-        tries=$((tries - 1))
-    done
-    return 1
+    xdotool windowfocus "$1" 2>/dev/null || return 1
+    wait_until test "$(xdotool getwindowfocus 2>/dev/null)" = "$1"
 }
 
 # Waits for process $1 to end and sets EXIT_STATUS; fails when it does not end.
 wait_exit() {
-    local pid=$1 tries=100
-    while kill -0 "$pid" 2>/dev/null && [ $tries -gt 0 ]; do
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    kill -0 "$pid" 2>/dev/null && return 1
+    wait_until bash -c "! kill -0 $1 2>/dev/null" || return 1
     EXIT_STATUS=0
-    wait "$pid" || EXIT_STATUS=$?
+    wait "$1" || EXIT_STATUS=$?
 }
+
+# Waits until the browser recorder holds $1 addresses; prints the last one.
+wait_opened() {
+    wait_until test "$(wc -l <"$OPENED")" -ge "$1" || return 1
+    tail -n 1 "$OPENED"
+}
+
+page() { echo "$SITE/quintavel/ssd.php?page=$1"; }
 
 shot() { import -window root "$1" 2>/dev/null; }

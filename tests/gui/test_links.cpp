@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "app/forms.h"
+#include "outreach/webpage.h"
 #include "reading/frmdisplay.h"
 #include "reading/frmmain.h"
 #include "resources/clicklabel.h"
@@ -59,7 +60,7 @@ private slots:
                 QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
             }
         }
-        const QString page = "https://www.vellumsoftwares.com/quintavel/ssd.php?page=" + key;
+        const QString page = modHelp::SiteBaseAddress + "/quintavel/ssd.php?page=" + key;
         QCOMPARE(browser.addresses, (QStringList{page, page}));
         QVERIFY(window->isVisible());
         // Nothing the user typed goes into a page address.
