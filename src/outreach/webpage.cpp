@@ -5,14 +5,30 @@
 
 namespace modHelp {
 
+const QStringList &PageKeys() {
+    static const QStringList keys = {
+        QStringLiteral("home-page"),         QStringLiteral("help-web-page"),
+        QStringLiteral("download-web-page"), QStringLiteral("donate"),
+        QStringLiteral("fully-branded"),     QStringLiteral("co-brand"),
+        QStringLiteral("vellumsoftwares"),   QStringLiteral("twvs-refer-a-friend"),
+    };
+    return keys;
+}
+
 QString PageAddress(const QString &pageKey) {
+    if (!PageKeys().contains(pageKey))
+        return {};
     return SiteBaseAddress + QStringLiteral("/quintavel/ssd.php?page=") + pageKey;
 }
 
 void OpenWebPage(const QString &pageKey) {
-    OpenWebAddress(PageAddress(pageKey));
+    const QString address = PageAddress(pageKey);
+    if (!address.isEmpty())
+        OpenWebAddress(address);
 }
 
+// The browser runs as a program of its own: the address is handed over and the caller goes on
+// at once, whether or not a browser was found.
 void OpenWebAddress(const QString &address) {
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }

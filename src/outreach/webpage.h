@@ -3,13 +3,20 @@
 #include "outreach/siteaddress.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace modHelp {
 
 // The maker's web site; every address the application opens begins with it.
 inline const QString SiteBaseAddress = QStringLiteral(QUINTAVEL_SITE_BASE_ADDRESS);
 
-// The address of one page of the site, named by its page key.
+// The product's folder on the site.
+inline const QString ProductFolderAddress = SiteBaseAddress + QStringLiteral("/quintavel/");
+
+// The pages of the site the application opens, by page key. No other page is ever opened.
+const QStringList &PageKeys();
+
+// The address of one page of the site, named by its page key; empty for a key not in the table.
 QString PageAddress(const QString &pageKey);
 
 // Opens the page in the user's default browser and returns at once.

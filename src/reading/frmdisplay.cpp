@@ -67,6 +67,9 @@ void FrmDisplay::picSmallFruit_Click(int index) {
 // Back to the main window; this window is destroyed and the farewell window stays hidden.
 void FrmDisplay::cmdBack_Click() {
     guarded([] { Forms::frmMain().show(); });
+    // The close handling shows the farewell window and the next step hides it again: held
+    // off the screen in between, it never blinks.
+    FarewellScreenHold hold;
     guarded([&] { close(); });
     guarded([] { Forms::frmFarewell().hide(); });
 }

@@ -40,7 +40,11 @@ void FrmMain::cmdNext_Click() {
         return;
     guarded([] { Forms::frmDisplay().loadThumbnails(); });
     guarded([&] { hide(); });
-    guarded([] { Forms::frmFarewell().hide(); });
+    guarded([] {
+        // Created here, the farewell window would show for an instant before this hides it.
+        FarewellScreenHold hold;
+        Forms::frmFarewell().hide();
+    });
     guarded([] { Forms::frmDisplay().show(); });
     guarded([] { Forms::frmDisplay().showChooserPanel(); });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qt>
+
 class QApplication;
 class QWidget;
 
@@ -10,7 +12,8 @@ namespace Appearance {
 void apply(QApplication &app);
 
 // A fixed-size window: the user cannot resize it, and it has no minimise or maximise box.
-void makeFixedWindow(QWidget *window);
+// Extra flags (staying on top) are set in the same step.
+void makeFixedWindow(QWidget *window, Qt::WindowFlags extra = {});
 
 // Places a window in the middle of its screen before it is first shown.
 void centreOnScreen(QWidget *window);

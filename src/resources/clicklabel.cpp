@@ -11,9 +11,7 @@ void ClickLabel::setAutoSize(bool on) {
 
 void ClickLabel::setHandPointer(HandPointer kind) {
     m_hand = kind;
-    m_cursorApplied = false;
-    if (kind == HandPointer::None)
-        unsetCursor();
+    Pointers::showOnHover(this, kind);
 }
 
 QString ClickLabel::displayedCaption(const QString &caption) {
@@ -44,10 +42,33 @@ void ClickLabel::fitToContent() {
     if (!m_autoSize)
         return;
     const QPixmap shown = pixmap();
-    if (!shown.isNull())
+    if (!shown.isNull()) {
         resize(shown.deviceIndependentSize().toSize());
-    else if (!text().isEmpty())
+    } else if (!text().isEmpty()) {
         resize(sizeHint());
+        keepInsideParent();
+    }
+}
+
+// The layouts were drawn for fonts that the stand-in families may run a little wider than.
+// A label that sizes itself and would then reach past the edge of its container draws its
+// letters a little closer, just enough to keep its whole caption in view.
+void ClickLabel::keepInsideParent() {
+    const QWidget *container = parentWidget();
+    if (!container || m_fitting)
+        return;
+    const int room = container->contentsRect().right() + 1 - x();
+    const int natural = width();
+    if (natural <= room || room <= 0)
+        return;
+    m_fitting = true;
+    QFont tighter = font();
+    for (qreal spacing = 99; spacing >= 90 && sizeHint().width() > room; spacing -= 1) {
+        tighter.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        setFont(tighter);
+    }
+    resize(sizeHint());
+    m_fitting = false;
 }
 
 // The font a window's style sheet gives the label is known once the label is polished, just
@@ -71,14 +92,4 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
     event->accept();
     if (click)
         emit clicked();
-}
-
-// The pointer is decoded the first time the mouse comes over the label, not when the
-// window is built.
-void ClickLabel::enterEvent(QEnterEvent *event) {
-    if (m_hand != HandPointer::None && !m_cursorApplied) {
-        setCursor(Pointers::cursor(m_hand));
-        m_cursorApplied = true;
-    }
-    QLabel::enterEvent(event);
 }

@@ -35,15 +35,15 @@ protected:
     bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
 
 private:
     int handPointerValue() const { return int(m_hand); }
     void setHandPointerValue(int value) { setHandPointer(HandPointer(value)); }
     void fitToContent();
+    void keepInsideParent();
 
     bool m_autoSize = false;
     bool m_pressed = false;
-    bool m_cursorApplied = false;
+    bool m_fitting = false;
     HandPointer m_hand = HandPointer::None;
 };

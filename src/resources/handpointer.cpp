@@ -2,7 +2,9 @@
 
 #include "resources/handhotspot.h"
 
+#include <QEvent>
 #include <QPixmap>
+#include <QWidget>
 
 namespace Pointers {
 
@@ -27,6 +29,35 @@ QCursor cursor(HandPointer kind) {
         break;
     }
     return QCursor(Qt::ArrowCursor);
+}
+
+namespace {
+
+const char *const kPendingPointer = "quintavelHandPointer";
+
+class HoverWatch : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Enter) {
+            auto *widget = static_cast<QWidget *>(watched);
+            widget->removeEventFilter(this);
+            widget->setCursor(cursor(HandPointer(widget->property(kPendingPointer).toInt())));
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void showOnHover(QWidget *widget, HandPointer kind) {
+    static HoverWatch watch;
+    widget->removeEventFilter(&watch);
+    if (kind == HandPointer::None) {
+        widget->unsetCursor();
+        return;
+    }
+    widget->setProperty(kPendingPointer, int(kind));
+    widget->installEventFilter(&watch);
 }
 
 } // namespace Pointers

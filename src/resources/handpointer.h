@@ -2,6 +2,8 @@
 
 #include <QCursor>
 
+class QWidget;
+
 // The two hand-shaped mouse pointers that link labels and thumbnails show.
 enum class HandPointer { None = 0, TwoColour = 2, SixteenColour = 16 };
 
@@ -9,5 +11,9 @@ namespace Pointers {
 
 // The pointer's cursor, decoded on first use; the arrow for HandPointer::None.
 QCursor cursor(HandPointer kind);
+
+// The widget shows the pointer while the mouse is over it. The picture is decoded the first
+// time the mouse comes over the widget, not when its window is built.
+void showOnHover(QWidget *widget, HandPointer kind);
 
 } // namespace Pointers

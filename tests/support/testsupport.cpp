@@ -7,6 +7,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -91,7 +92,8 @@ BrowserRecorder::~BrowserRecorder() {
 }
 
 void BrowserRecorder::open(const QUrl &url) {
-    addresses << url.toString();
+    // Exactly what a browser is given on the command line.
+    addresses << QString::fromLatin1(url.toEncoded());
 }
 
 int processEnds() {
@@ -102,6 +104,25 @@ void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList clippedCaptions(const QWidget *window) {
+    QStringList clipped;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->text().isEmpty() || !label->isVisibleTo(window))
+            continue;
+        const QRect inView = label->visibleRegion().boundingRect();
+        if (inView.isEmpty())
+            continue;
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect area = label->wordWrap() ? QRect(0, 0, label->width(), 1 << 20) : label->rect();
+        QRect text = QFontMetrics(label->font()).boundingRect(area, flags, label->text());
+        if (label->wordWrap())
+            text.moveTop(0);
+        if (!inView.contains(text) || text.bottom() >= label->height())
+            clipped << label->objectName();
+    }
+    return clipped;
 }
 
 void startApplication() {

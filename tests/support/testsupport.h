@@ -73,4 +73,8 @@ void endApplication();
 // Lets deferred deletions and other posted events run.
 void settle();
 
+// The labels of a shown window whose caption does not show whole: text that runs past the part
+// of the label its containers and the widgets in front of it leave in view, or past the label.
+QStringList clippedCaptions(const QWidget *window);
+
 } // namespace TestSupport
