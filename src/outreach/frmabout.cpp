@@ -11,10 +11,9 @@
 // The dialog belongs to its opener's window, above which the desktop keeps it, without
 // being a child widget of it: a child would take on the opener's style sheet.
 FrmAbout::FrmAbout(QWidget *owner) {
-    ui.setupUi(this);
+    Appearance::buildFixedWindow(this, ui);
     ui.Label1->setText(Texts::get(QStringLiteral("about-description")));
     ui.Picture1->setPicture(Forms::frmStartup().IMGIcon().picture(1));
-    Appearance::makeFixedWindow(this);
     Appearance::centreOnScreen(this);
     ui.cmdOK->setFocus();
     if (owner) {

@@ -29,16 +29,15 @@ QString supportMessage(int n) {
 } // namespace
 
 FrmFarewell::FrmFarewell() {
-    ui.setupUi(this);
+    // The window stays above all ordinary windows for as long as it exists, and appears
+    // without taking the activation from the window the user is in.
+    Appearance::buildFixedWindow(this, ui, Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     if (g_holds > 0)
         setAttribute(Qt::WA_DontShowOnScreen);
     ui.Label2->setText(supportMessage(1));
     ui.Label3->setText(Texts::get(QStringLiteral("farewell-programs")));
     Pointers::showOnHover(ui.Check1, HandPointer::SixteenColour);
-    // The window stays above all ordinary windows for as long as it exists, and appears
-    // without taking the activation from the window the user is in.
-    Appearance::makeFixedWindow(this, Qt::WindowStaysOnTopHint);
-    setAttribute(Qt::WA_ShowWithoutActivating);
     Appearance::centreOnScreen(this);
     ui.cmdClose->setFocus();
 
@@ -73,7 +72,10 @@ void FrmFarewell::Form_Load() {
     Random::seedFromClock();
     ui.Label2->setText(supportMessage(supportMessageIndex(Random::next())));
 
-    show();
+    // Held off the screen, the window would be shown only for its caller to hide it again: a
+    // held window is left for its caller to show or hide.
+    if (g_holds == 0)
+        show();
 }
 
 void FrmFarewell::Check1_Click() {

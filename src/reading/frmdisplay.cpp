@@ -11,7 +11,7 @@
 #include <QCloseEvent>
 
 FrmDisplay::FrmDisplay() : SiteLinks(this) {
-    ui.setupUi(this);
+    Appearance::buildFixedWindow(this, ui);
     m_thumbnails = {ui.picSmallFruit_0, ui.picSmallFruit_1,  ui.picSmallFruit_2,
                     ui.picSmallFruit_3, ui.picSmallFruit_4,  ui.picSmallFruit_5,
                     ui.picSmallFruit_6, ui.picSmallFruit_7,  ui.picSmallFruit_8,
@@ -27,7 +27,6 @@ FrmDisplay::FrmDisplay() : SiteLinks(this) {
         thumbnail->setPicture(appleThumbnail);
     picSmallFruit_Click(0);
 
-    Appearance::makeFixedWindow(this);
     Appearance::centreOnScreen(this);
     ui.cmdBack->setFocus();
 

@@ -14,11 +14,10 @@
 #include <QKeyEvent>
 
 FrmMain::FrmMain() : SiteLinks(this) {
-    ui.setupUi(this);
+    Appearance::buildFixedWindow(this, ui);
     ui.Label2->setCaption(Texts::get(QStringLiteral("main-intro")));
     ui.lblFullBrand->setCaption(Texts::get(QStringLiteral("offer-fullbrand")));
     ui.lblCobrand->setCaption(Texts::get(QStringLiteral("offer-cobrand")));
-    Appearance::makeFixedWindow(this);
     Appearance::centreOnScreen(this);
 
     // Only typed keys are filtered, so input methods must not bypass the filter.

@@ -19,13 +19,16 @@ void apply(QApplication &app) {
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
-void makeFixedWindow(QWidget *window, Qt::WindowFlags extra) {
+void setFixedWindowFlags(QWidget *window, Qt::WindowFlags extra) {
     // A dialog stays a dialog; anything else becomes an ordinary window.
     Qt::WindowFlags type = window->windowFlags() & Qt::WindowType_Mask;
     if (type == Qt::Widget)
         type = Qt::Window;
     window->setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | extra);
+}
+
+void fixSize(QWidget *window) {
     // A window laid out by a layout takes the size the layout asks for; one whose widgets
     // stand at fixed places keeps the size it was given.
     if (window->layout()) {

@@ -11,11 +11,24 @@ namespace Appearance {
 // name mapped to close families when they are not installed.
 void apply(QApplication &app);
 
-// A fixed-size window: the user cannot resize it, and it has no minimise or maximise box.
-// Extra flags (staying on top) are set in the same step.
-void makeFixedWindow(QWidget *window, Qt::WindowFlags extra = {});
+// Builds a window from its description as a fixed-size window: the user cannot resize it, and
+// it has no minimise or maximise box. Extra flags (staying on top) are set in the same step.
+// The flags are set before the description is applied, so that its style sheet is applied to
+// the widgets once, not once more by a change of flags.
+template <class Window, class Ui>
+void buildFixedWindow(Window *window, Ui &ui, Qt::WindowFlags extra = {});
+
+void setFixedWindowFlags(QWidget *window, Qt::WindowFlags extra);
+void fixSize(QWidget *window);
 
 // Places a window in the middle of its screen before it is first shown.
 void centreOnScreen(QWidget *window);
+
+template <class Window, class Ui>
+void buildFixedWindow(Window *window, Ui &ui, Qt::WindowFlags extra) {
+    setFixedWindowFlags(window, extra);
+    ui.setupUi(window);
+    fixSize(window);
+}
 
 } // namespace Appearance

@@ -45,7 +45,8 @@ fail() {
 pass() { echo "ok: $*"; }
 
 # Runs CMD until it succeeds; fails after the timeout. The pause between tries is not a wait
-# for time: the state asked for is checked again each time.
+# for time: the state asked for is checked again each time. CMD's words are expanded once, by
+# the caller: a state that must be read again each time belongs in a function.
 wait_until() {
     local deadline=$((SECONDS + TIMEOUT))
     until "$@"; do
@@ -149,21 +150,25 @@ start_app() {
 
 # Gives window $1 the keyboard focus (there is no window manager to do it) and waits until the
 # server has it there.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 focus() {
     xdotool windowfocus "$1" 2>/dev/null || return 1
-    wait_until test "$(xdotool getwindowfocus 2>/dev/null)" = "$1"
+    wait_until has_focus "$1"
 }
 
 # Waits for process $1 to end and sets EXIT_STATUS; fails when it does not end.
+has_ended() { ! kill -0 "$1" 2>/dev/null; }
 wait_exit() {
-    wait_until bash -c "! kill -0 $1 2>/dev/null" || return 1
+    wait_until has_ended "$1" || return 1
     EXIT_STATUS=0
     wait "$1" || EXIT_STATUS=$?
 }
 
 # Waits until the browser recorder holds $1 addresses; prints the last one.
+opened_count() { wc -l <"$OPENED"; }
+has_opened() { [ "$(opened_count)" -ge "$1" ]; }
 wait_opened() {
-    wait_until test "$(wc -l <"$OPENED")" -ge "$1" || return 1
+    wait_until has_opened "$1" || return 1
     tail -n 1 "$OPENED"
 }
 
