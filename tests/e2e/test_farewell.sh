@@ -29,6 +29,8 @@ for closing_key in Return Escape; do
     about=$(wait_map "$m" "Quintavel v1.20" "$app" 447) || fail "About Software opened no window"
     xprop -id "$about" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$main")" ||
         fail "the About window is not a dialog of the main window: $(xprop -id "$about" WM_TRANSIENT_FOR)"
+    xprop -id "$about" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG ||
+        fail "the About window is not a dialog: $(xprop -id "$about" _NET_WM_WINDOW_TYPE)"
     focus "$about" || fail "cannot focus the About window"
     m=$(mark)
     xdotool key "$closing_key"
