@@ -14,11 +14,6 @@ using namespace TestSupport;
 
 namespace {
 
-QRect pixels(QRect twips) {
-    return QRect(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0), qRound(twips.width() / 15.0),
-                 qRound(twips.height() / 15.0));
-}
-
 // Counts the times the farewell window really reaches the screen: its native window is shown.
 class NativeShows : public QObject {
 public:
@@ -136,13 +131,13 @@ private slots:
         auto *widget = farewell->findChild<QWidget *>(name);
         QVERIFY(widget);
         QCOMPARE(widget->parentWidget()->objectName(), parent);
-        QCOMPARE(widget->geometry(), pixels(twips));
+        QCOMPARE(widget->geometry(), pixelsOf(twips));
     }
 
     // The labels that size themselves start where the layout puts them.
     void selfSizingLabels() {
-        QCOMPARE(farewell->ui.lblGoToHome->pos(), pixels({75, 4250, 0, 0}).topLeft());
-        QCOMPARE(farewell->ui.lblFarewellCaption->pos(), pixels({1080, 240, 0, 0}).topLeft());
+        QCOMPARE(farewell->ui.lblGoToHome->pos(), pixelsOf({75, 4250, 0, 0}).topLeft());
+        QCOMPARE(farewell->ui.lblFarewellCaption->pos(), pixelsOf({1080, 240, 0, 0}).topLeft());
     }
 
     // Within a container the widget listed first lies in front.
@@ -158,11 +153,7 @@ private slots:
     void stackingOrder() {
         QFETCH(QStringList, frontToBack);
         QWidget *parent = farewell->findChild<QWidget *>(frontToBack.first())->parentWidget();
-        QStringList backToFront;
-        for (QObject *child : parent->children())
-            if (frontToBack.contains(child->objectName()))
-                backToFront.prepend(child->objectName());
-        QCOMPARE(backToFront, frontToBack);
+        QCOMPARE(TestSupport::frontToBack(parent, frontToBack), frontToBack);
     }
 
     // The form is visited in the order of the layout, which is not its reading order, and

@@ -77,9 +77,7 @@ private slots:
         auto *widget = main->findChild<QWidget *>(name);
         QVERIFY(widget);
         QCOMPARE(widget->parentWidget()->objectName(), parent);
-        const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
-                           qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
-        QCOMPARE(widget->geometry(), pixels);
+        QCOMPARE(widget->geometry(), pixelsOf(twips));
     }
 
     // Within a container the widget listed first lies in front.
@@ -92,11 +90,7 @@ private slots:
     void stackingOrder() {
         QFETCH(QStringList, frontToBack);
         QWidget *parent = main->findChild<QWidget *>(frontToBack.first())->parentWidget();
-        QStringList backToFront;
-        for (QObject *child : parent->children())
-            if (frontToBack.contains(child->objectName()))
-                backToFront.prepend(child->objectName());
-        QCOMPARE(backToFront, frontToBack);
+        QCOMPARE(TestSupport::frontToBack(parent, frontToBack), frontToBack);
     }
 
     void tabOrder() {

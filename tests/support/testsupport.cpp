@@ -106,6 +106,19 @@ void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+QRect pixelsOf(QRect twips) {
+    return QRect(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0), qRound(twips.width() / 15.0),
+                 qRound(twips.height() / 15.0));
+}
+
+QStringList frontToBack(const QWidget *container, const QStringList &names) {
+    QStringList stacked;
+    for (const QObject *child : container->children())
+        if (names.contains(child->objectName()))
+            stacked.prepend(child->objectName());
+    return stacked;
+}
+
 QStringList clippedCaptions(const QWidget *window) {
     QStringList clipped;
     for (const QLabel *label : window->findChildren<QLabel *>()) {

@@ -73,6 +73,12 @@ void endApplication();
 // Lets deferred deletions and other posted events run.
 void settle();
 
+// A rectangle of a layout table, given in twips, in pixels at 96 dots per inch.
+QRect pixelsOf(QRect twips);
+
+// The named children of one container, front-most first, as they are stacked.
+QStringList frontToBack(const QWidget *container, const QStringList &names);
+
 // The labels of a shown window whose caption does not show whole: text that runs past the part
 // of the label its containers and the widgets in front of it leave in view, or past the label.
 QStringList clippedCaptions(const QWidget *window);
