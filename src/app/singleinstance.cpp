@@ -1,11 +1,14 @@
 #include "app/singleinstance.h"
 
+#include "app/runtimedir.h"
+
 #include <QDir>
-#include <QStandardPaths>
 #include <unistd.h>
 
+// Without a runtime directory of the user's own, copies of the same user meet in the temporary
+// folder, under a name that carries the user's number.
 QString SingleInstance::lockPath() {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString dir = usableRuntimeDir();
     if (!dir.isEmpty())
         return dir + QStringLiteral("/quintavel.lock");
     return QDir::tempPath() + QStringLiteral("/quintavel-%1.lock").arg(::getuid());

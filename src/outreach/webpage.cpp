@@ -1,5 +1,7 @@
 #include "outreach/webpage.h"
 
+#include "app/quietmessages.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -30,6 +32,8 @@ void OpenWebPage(const QString &pageKey) {
 // The browser runs as a program of its own: the address is handed over and the caller goes on
 // at once, whether or not a browser was found.
 void OpenWebAddress(const QString &address) {
+    // Without a browser Qt would report the address, with what the user typed in it.
+    QuietMessages quiet;
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
