@@ -151,8 +151,11 @@ start_app() {
 # server has it there.
 focus() {
     xdotool windowfocus "$1" 2>/dev/null || return 1
-    wait_until test "$(xdotool getwindowfocus 2>/dev/null)" = "$1"
+    wait_until has_focus "$1"
 }
+# The checks that waits repeat are functions: an argument such as "$(...)" would be worked out
+# once, before the first try, and never again.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 
 # Waits for process $1 to end and sets EXIT_STATUS; fails when it does not end.
 wait_exit() {
@@ -163,9 +166,11 @@ wait_exit() {
 
 # Waits until the browser recorder holds $1 addresses; prints the last one.
 wait_opened() {
-    wait_until test "$(wc -l <"$OPENED")" -ge "$1" || return 1
+    wait_until opened_at_least "$1" || return 1
     tail -n 1 "$OPENED"
 }
+
+opened_at_least() { [ "$(wc -l <"$OPENED")" -ge "$1" ]; }
 
 page() { echo "$SITE/quintavel/ssd.php?page=$1"; }
 
