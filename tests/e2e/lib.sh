@@ -147,6 +147,16 @@ start_app() {
     APP_PIDS+=("$LAST_PID")
 }
 
+# Starts program $1 (the application or a copy of it) with the NAME=VALUE settings that follow
+# added to its environment. env execs the program, so LAST_PID is the program's own pid.
+start_program() {
+    local program=$1
+    shift
+    env "$@" "$program" >"$WORK/app-${#APP_PIDS[@]}.log" 2>&1 &
+    LAST_PID=$!
+    APP_PIDS+=("$LAST_PID")
+}
+
 # Gives window $1 the keyboard focus (there is no window manager to do it) and waits until the
 # server has it there.
 focus() {
