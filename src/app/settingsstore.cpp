@@ -42,9 +42,9 @@ void write(const QString &application, const QString &section, const QString &ke
     QSettings settings(filePath(application), QSettings::IniFormat);
     settings.setValue(address(section, key), text);
     settings.sync();
-    // The first problem sticks: after a format error in the old file a failed write would not
-    // show, so a write counts as done only when nothing at all went wrong. (QSettings has then
-    // rewritten the file all the same, and the next start finds it sound.)
+    // QSettings keeps the first problem it met: after a format error in the old file a failed
+    // write would look the same, so a write counts as kept only when no problem was met at
+    // all. A file of garbage is rewritten whole all the same, and the next start finds it sound.
     if (settings.status() != QSettings::NoError)
         throw Error("the settings were not kept");
 }

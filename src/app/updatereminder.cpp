@@ -40,10 +40,13 @@ void CheckForUpdateReminder() {
     if (days >= -kQuietDays && days <= kQuietDays)
         return;
 
-    const bool check = MsgBox(QStringLiteral("There maybe an update to this software available\r"
-                                             "Do you want to check for an update?"),
-                              QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::Yes) == QMessageBox::Yes;
+    // The message box breaks the line at the lone carriage return: the question shows on two
+    // lines.
+    const bool wantsUpdate =
+        MsgBox(QStringLiteral("There maybe an update to this software available\r"
+                              "Do you want to check for an update?"),
+               QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Yes) == QMessageBox::Yes;
     std::exception_ptr notKept;
     try {
         storeDate(today);
@@ -51,7 +54,7 @@ void CheckForUpdateReminder() {
         notKept = std::current_exception();
     }
     // The user asked for the page: a date that could not be kept does not take it away.
-    if (check)
+    if (wantsUpdate)
         OpenWebPage(QStringLiteral("download-web-page"));
     if (notKept)
         std::rethrow_exception(notKept);
