@@ -21,7 +21,7 @@ start_quietly() {
     ! event_after "$m" "\$1 == \"map\" && \$3 == $LAST_PID && title == \"Quintavel\"" \
         >/dev/null
 }
-# Ends the last started copy outright, as a session that is killed would.
+# Ends the last started copy outright, as a crash or a shutdown of the machine would.
 terminate() {
     kill -TERM "$LAST_PID"
     wait_exit "$LAST_PID"
