@@ -1,9 +1,63 @@
 #include "app/updatereminder.h"
 
+#include "app/calendar.h"
+#include "app/messagebox.h"
+#include "app/settingscramble.h"
+#include "app/settingsstore.h"
+#include "outreach/webpage.h"
+
+#include <QLocale>
+#include <exception>
+
 namespace modHelp {
 
+static const QString kSection = QStringLiteral("Settings");
+static const QString kDurationKey = QStringLiteral("Duration");
+// An ISO date: no change of the user's date format or locale makes it unreadable.
+static const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
+static constexpr qint64 kQuietDays = 14;
+
+static QString storedDate() {
+    return DecodeSetting(SettingsStore::read(SettingsStore::thisApplication(), kSection,
+                                             EncodeSetting(kDurationKey)));
+}
+
+static void storeDate(const QDate &date) {
+    SettingsStore::write(SettingsStore::thisApplication(), kSection, EncodeSetting(kDurationKey),
+                         EncodeSetting(QLocale::c().toString(date, kDateFormat)));
+}
+
 void CheckForUpdateReminder() {
-    // The reminder date is not kept yet, so there is nothing to remind of.
+    const QDate today = Calendar::today();
+    const QDate stored = QLocale::c().toDate(storedDate(), kDateFormat);
+    // A value that does not read as a date counts as missing: were it kept, the question
+    // would never come again.
+    if (!stored.isValid()) {
+        storeDate(today);
+        return;
+    }
+    const qint64 days = today.daysTo(stored);
+    if (days >= -kQuietDays && days <= kQuietDays)
+        return;
+
+    // The message box breaks the line at the lone carriage return: the question shows on two
+    // lines.
+    const bool wantsUpdate =
+        MsgBox(QStringLiteral("There maybe an update to this software available\r"
+                              "Do you want to check for an update?"),
+               QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Yes) == QMessageBox::Yes;
+    std::exception_ptr notKept;
+    try {
+        storeDate(today);
+    } catch (...) {
+        notKept = std::current_exception();
+    }
+    // The user asked for the page: a date that could not be kept does not take it away.
+    if (wantsUpdate)
+        OpenWebPage(QStringLiteral("download-web-page"));
+    if (notKept)
+        std::rethrow_exception(notKept);
 }
 
 } // namespace modHelp

@@ -150,11 +150,16 @@ window_geometry() { # prints: x y width height
         /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
 }
 
-start_app() {
-    "$APP" "$@" >"$WORK/app-${#APP_PIDS[@]}.log" 2>&1 &
+# Starts program $1 (the application or a copy of it) with the NAME=VALUE settings that follow
+# added to its environment. env execs the program, so LAST_PID is the program's own pid.
+start_program() {
+    local program=$1
+    shift
+    env "$@" "$program" >"$WORK/app-${#APP_PIDS[@]}.log" 2>&1 &
     LAST_PID=$!
     APP_PIDS+=("$LAST_PID")
 }
+start_app() { start_program "$APP"; }
 
 # Gives window $1 the keyboard focus (there is no window manager to do it) and waits until the
 # server has it there.

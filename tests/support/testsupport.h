@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QUrl>
 #include <deque>
+#include <functional>
 
 // Runs the tests of one class under the offscreen platform, with a private, empty home,
 // configuration and runtime directory so that no test touches the user's own.
@@ -43,6 +44,8 @@ public:
     ~MessageBoxes();
 
     void queueAnswer(QMessageBox::StandardButton answer) { m_answers.push_back(answer); }
+    // Lets a test look at each box itself, as it is about to show.
+    void whenShown(std::function<void(QMessageBox &)> look) { m_look = std::move(look); }
     const QList<ShownBox> &shown() const { return m_shown; }
     QStringList texts() const;
     void clear() { m_shown.clear(); }
@@ -50,6 +53,7 @@ public:
 private:
     QList<ShownBox> m_shown;
     std::deque<QMessageBox::StandardButton> m_answers;
+    std::function<void(QMessageBox &)> m_look;
 };
 
 // Records the addresses the application hands to the browser instead of opening them.
@@ -61,6 +65,19 @@ public:
     QStringList addresses;
 public slots:
     void open(const QUrl &url);
+};
+
+// While it lives, file permissions bind this test's thread even when the test runs as root,
+// who could otherwise write into a read-only directory.
+class ObeyFilePermissions {
+public:
+    ObeyFilePermissions();
+    ~ObeyFilePermissions();
+    ObeyFilePermissions(const ObeyFilePermissions &) = delete;
+    ObeyFilePermissions &operator=(const ObeyFilePermissions &) = delete;
+
+private:
+    bool m_dropped = false;
 };
 
 // The process ends through ExitApplication; here it counts instead of ending.
