@@ -94,6 +94,12 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
     txtFirstName_KeyPress(KeyAscii);
     if (KeyAscii == 0)
         return true;
+    // Ctrl+H types a backspace as surely as the Backspace key does, though the box itself
+    // would do nothing with it.
+    if (KeyAscii == 8 && key->key() != Qt::Key_Backspace) {
+        ui.txtFirstName->backspace();
+        return true;
+    }
     if (KeyAscii != typed) {
         ui.txtFirstName->insert(QString(QChar(KeyAscii)));
         return true;

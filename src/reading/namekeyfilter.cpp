@@ -17,7 +17,9 @@ int typedCode(const QKeyEvent &event) {
     case Qt::Key_Enter:
         return 13;
     case Qt::Key_Backspace:
-        return 8;
+        // Ctrl+Backspace types the delete character, which the box refuses; it never gets as
+        // far as deleting a word.
+        return event.modifiers() & Qt::ControlModifier ? 127 : 8;
     default:
         break;
     }

@@ -156,6 +156,8 @@ private slots:
         QTest::newRow("ctrl+v") << int(Qt::Key_V) << int(Qt::ControlModifier) << "";
         QTest::newRow("ctrl+x") << int(Qt::Key_X) << int(Qt::ControlModifier) << "";
         QTest::newRow("ctrl+z") << int(Qt::Key_Z) << int(Qt::ControlModifier) << "";
+        QTest::newRow("ctrl+backspace")
+            << int(Qt::Key_Backspace) << int(Qt::ControlModifier) << "\x7f";
     }
     void refusedKeys() {
         QFETCH(int, key);
@@ -180,6 +182,16 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("ANN"));
         QCOMPARE(box->cursorPosition(), 1);
         QVERIFY(!box->hasSelectedText());
+    }
+
+    // Ctrl+H is a backspace, whatever the box would make of it.
+    void ctrlHIsABackspace() {
+        MessageBoxes boxes;
+        box->setFocus();
+        QTest::keyClicks(box, "ann");
+        QTest::keyClick(box, Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(box->text(), QStringLiteral("AN"));
+        QVERIFY(boxes.shown().isEmpty());
     }
 
     // Keys that type no character pass to the box untouched.

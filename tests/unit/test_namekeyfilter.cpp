@@ -56,6 +56,10 @@ private slots:
         QTest::newRow("return") << int(Qt::Key_Return) << 0 << "\r" << 13;
         QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "" << 13;
         QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << "\b" << 8;
+        QTest::newRow("ctrl+backspace types delete")
+            << int(Qt::Key_Backspace) << int(Qt::ControlModifier) << "\x7f" << 127;
+        QTest::newRow("ctrl+h types backspace")
+            << int(Qt::Key_H) << int(Qt::ControlModifier) << "\b" << 8;
         QTest::newRow("tab moves focus") << int(Qt::Key_Tab) << 0 << "\t" << none;
         QTest::newRow("shift+tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "" << none;
         QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << "\x7f" << none;
