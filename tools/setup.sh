@@ -8,7 +8,8 @@ mode=${1:-build}
 
 build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
             libgl-dev xdg-utils fonts-dejavu-core fonts-liberation2)
-test_pkgs=(xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib)
+test_pkgs=(xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib
+           desktop-file-utils appstream dpkg-dev file)
 
 pkgs=("${build_pkgs[@]}")
 [ "$mode" = test ] && pkgs+=("${test_pkgs[@]}")
