@@ -59,10 +59,11 @@ private slots:
         QFETCH(QByteArray, waylandDisplay);
         QFETCH(QList<QByteArray>, given);
         QFETCH(QList<QByteArray>, passed);
-        const EnvironmentScope env({{"QT_QPA_PLATFORM", ""},
-                                    {"XDG_SESSION_TYPE", ""},
-                                    {"WAYLAND_DISPLAY", waylandDisplay},
-                                    {"DISPLAY", ":5"}});
+        // Only this test reads the environment; each row sets all of what it reads.
+        qputenv("QT_QPA_PLATFORM", "");
+        qputenv("XDG_SESSION_TYPE", "");
+        qputenv("WAYLAND_DISPLAY", waylandDisplay);
+        qputenv("DISPLAY", ":5");
         std::vector<char *> argv;
         for (QByteArray &arg : given)
             argv.push_back(arg.data());
@@ -72,30 +73,6 @@ private slots:
             QCOMPARE(QByteArray(args.argv()[i]), passed[i]);
         QCOMPARE(args.argv()[args.argc()], nullptr);
     }
-
-private:
-    // Sets environment variables for one test and restores them afterwards.
-    class EnvironmentScope {
-    public:
-        explicit EnvironmentScope(QList<std::pair<const char *, QByteArray>> values) {
-            for (const auto &[name, value] : values) {
-                m_saved.append({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
-                qputenv(name, value);
-            }
-        }
-        ~EnvironmentScope() {
-            for (const Saved &s : m_saved)
-                s.wasSet ? qputenv(s.name, s.value) : qunsetenv(s.name);
-        }
-
-    private:
-        struct Saved {
-            const char *name;
-            QByteArray value;
-            bool wasSet;
-        };
-        QList<Saved> m_saved;
-    };
 };
 
 QUINTAVEL_TEST_MAIN(TestDisplayPlatform)
