@@ -11,6 +11,7 @@ take turns run by run, the first of each pair changing every round, so that drif
 machine falls on both alike; a warm-up round is not counted. Both are measured the same way:
 the clock starts just before the fork and exec and stops when the X server reports the map of
 the process's first top-level window; memory is VmRSS, read --settle seconds after that map.
+It prints each program's medians, their ratios, and the median ratio of the two runs of a round.
 """
 
 import argparse
@@ -166,8 +167,11 @@ def main():
         medians[key] = (med, memory)
         print("%-15s %-8s exec to map: median %5.1f ms (quartiles %5.1f, %5.1f)   "
               "resident: median %5.1f MiB" % (label, "%dx%d" % sizes[key], med, q1, q3, memory))
-    print("Quintavel / bare: exec to map %.2f, resident memory %.2f" % (
-        medians["quintavel"][0] / medians["bare"][0], medians["quintavel"][1] / medians["bare"][1]))
+    # Runs of one round ran side by side, so their ratios see the same moment of the machine.
+    paired = statistics.median(q[0] / b[0] for q, b in zip(results["quintavel"], results["bare"]))
+    print("Quintavel / bare: exec to map %.2f (median of each round's ratio %.2f), "
+          "resident memory %.2f" % (medians["quintavel"][0] / medians["bare"][0], paired,
+                                    medians["quintavel"][1] / medians["bare"][1]))
 
 if __name__ == "__main__":
     main()
