@@ -104,11 +104,14 @@ const QList<QRgb> kSixteenColours = {
 
 } // namespace
 
-PaletteIcon applicationIcon() {
-    QImage image(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
+QImage paintApplicationIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    // The drawing is made for 32 pixels; larger renderings scale the same strokes.
+    if (size != kIconSize)
+        p.scale(qreal(size) / kIconSize, qreal(size) / kIconSize);
 
     const QRectF tile(0.5, 0.5, kIconSize - 1.0, kIconSize - 1.0);
     QLinearGradient blue(0, 0, 0, kIconSize);
@@ -143,7 +146,11 @@ PaletteIcon applicationIcon() {
     p.restore();
     p.restore();
     p.end();
-    return toPaletteIcon256(image);
+    return image;
+}
+
+PaletteIcon applicationIcon() {
+    return toPaletteIcon256(paintApplicationIcon(kIconSize));
 }
 
 PaletteIcon handPointer(int bitsPerPixel) {

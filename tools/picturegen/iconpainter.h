@@ -2,8 +2,13 @@
 
 #include "icowriter.h"
 
+#include <QImage>
+
 // The application icon: a white apple with stem and leaf on a blue tile, in 256 colours.
 PaletteIcon applicationIcon();
+
+// The same drawing in full colour and `size` pixels square, the 32-pixel drawing scaled up.
+QImage paintApplicationIcon(int size);
 
 // The hand pointer: a white hand with a black outline pointing its index finger up, the
 // fingertip on the hand cursor's hot spot. Two colours at 1 bit per pixel; at 4 bits per pixel

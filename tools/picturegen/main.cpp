@@ -1,6 +1,7 @@
 // picturegen: draws Quintavel's pictures.
 //
 //   picturegen <output-dir>                           write every picture into <output-dir>
+//   picturegen --theme-icons <output-dir>             write the icon theme's application icons
 //   picturegen --sheet <pictures-dir> <out.png> [zoom] render a contact sheet of the pictures
 //
 // Drawing needs no screen: run it with QT_QPA_PLATFORM=offscreen.
@@ -17,6 +18,7 @@ namespace {
 
 int usage() {
     QTextStream(stderr) << "usage: picturegen <output-dir>\n"
+                           "       picturegen --theme-icons <output-dir>\n"
                            "       picturegen --sheet <pictures-dir> <out.png> [zoom]\n";
     return 2;
 }
@@ -35,6 +37,9 @@ int main(int argc, char *argv[]) {
             return 1;
         }
     }
+
+    if (args.size() == 2 && args[0] == QLatin1String("--theme-icons"))
+        return writeThemeIcons(args[1]) ? 0 : 1;
 
     if ((args.size() == 3 || args.size() == 4) && args[0] == QLatin1String("--sheet")) {
         bool zoomOk = true;

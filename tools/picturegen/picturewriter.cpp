@@ -124,7 +124,59 @@ bool writeIcon(const QString &path, const PaletteIcon &icon) {
     return writeFile(path, bytes) && checkIcon(path, icon);
 }
 
+// The icon's own pixels in full colour: palette colours, opaque, or fully transparent.
+QImage toImage(const PaletteIcon &icon) {
+    QImage image(icon.size, icon.size, QImage::Format_ARGB32);
+    for (int y = 0; y < icon.size; ++y) {
+        for (int x = 0; x < icon.size; ++x) {
+            const int index = icon.at(x, y);
+            image.setPixel(x, y,
+                           index == PaletteIcon::transparent
+                               ? qRgba(0, 0, 0, 0)
+                               : (icon.palette[index] & RGB_MASK) | 0xff000000u);
+        }
+    }
+    return image;
+}
+
+// Written as PNG, and read back to the same pixels.
+bool writePng(const QString &path, const QImage &drawn) {
+    QImage image = drawn.convertToFormat(QImage::Format_ARGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        err() << path << ": cannot encode as PNG" << Qt::endl;
+        return false;
+    }
+    out() << path << ": " << image.width() << "x" << image.height() << " PNG, " << bytes.size()
+          << " bytes" << Qt::endl;
+    if (!writeFile(path, bytes))
+        return false;
+    if (QImage(path).convertToFormat(QImage::Format_ARGB32) != image) {
+        err() << path << ": does not decode as drawn" << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+bool writeThemeIcons(const QString &directory) {
+    if (!QDir().mkpath(directory)) {
+        err() << "cannot create " << directory << Qt::endl;
+        return false;
+    }
+    const QDir dir(directory);
+    const auto name = [](int size) { return QStringLiteral("%1x%1.png").arg(size); };
+    // At 32 pixels the theme shows exactly the icon the windows carry.
+    bool ok = writePng(dir.filePath(name(32)), toImage(applicationIcon()));
+    for (int size : {48, 64, 128, 256})
+        ok &= writePng(dir.filePath(name(size)), paintApplicationIcon(size));
+    return ok;
+}
 
 bool writeAllPictures(const QString &directory) {
     const QDir dir(directory);

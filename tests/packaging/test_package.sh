@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The Debian package: built from the install rules with CPack, its control fields, exactly the
+# files it holds, the desktop entry and AppStream metainfo as the validators see them, and the
+# program started the way a menu starts it, from the entry's Exec line, in a Wayland session.
+#
+#   test_package.sh path/to/quintavel path/to/CPackConfig.cmake
+source "$(dirname "$0")/../e2e/lib.sh" "$1"
+CPACK_CONFIG=${2:?usage: $0 path/to/quintavel path/to/CPackConfig.cmake}
+SOURCE=$(cd "$E2E_DIR/../.." && pwd)
+
+cpack -G DEB --config "$CPACK_CONFIG" -B "$WORK/pkg" >"$WORK/cpack.log" 2>&1 ||
+    { cat "$WORK/cpack.log" >&2; fail "cpack could not build the package"; }
+debs=("$WORK"/pkg/quintavel_*.deb)
+[ ${#debs[@]} = 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single quintavel_*.deb"
+deb=${debs[0]}
+version=$(dpkg-deb -f "$deb" Version)
+[ "$(basename "$deb")" = "quintavel_${version}_$(dpkg --print-architecture).deb" ] ||
+    fail "the package file is named $(basename "$deb")"
+pass "cpack builds $(basename "$deb")"
+
+# Depends: the libraries dpkg-shlibdeps found, and what no linker sees.
+depends=$(dpkg-deb -f "$deb" Depends)
+names=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }')
+for wanted in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core \
+    fonts-liberation2 xdg-utils; do
+    grep -qxF "$wanted" <<<"$names" || fail "Depends lacks $wanted: $depends"
+done
+grep -q 'libqt6widgets6 (>= ' <<<"$depends" || fail "Depends has no versioned Qt from shlibdeps"
+pass "Depends: $depends"
+
+# Exactly these files, named after the desktop ID of the one desktop entry.
+dpkg-deb -x "$deb" "$WORK/root"
+entries=("$WORK"/root/usr/share/applications/*.desktop)
+[ ${#entries[@]} = 1 ] && [ -f "${entries[0]}" ] || fail "the package holds no single desktop entry"
+id=$(basename "${entries[0]}" .desktop)
+expected=(./usr/bin/quintavel "./usr/share/applications/$id.desktop"
+    "./usr/share/metainfo/$id.metainfo.xml")
+for size in 32 48 64 128 256; do
+    expected+=("./usr/share/icons/hicolor/${size}x$size/apps/$id.png")
+done
+files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
+[ "$files" = "$(printf '%s\n' "${expected[@]}" | sort)" ] ||
+    fail "the package holds other files than expected:
+$(diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$files"))"
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && $2 != "root/root" { bad = 1 } END { exit bad }' ||
+    fail "files in the package are not owned by root"
+pass "the package holds the program, the entry, the metainfo and five icons of $id"
+
+# Each icon is as large as its folder says; at 32 pixels it is the windows' own icon.
+for size in 32 48 64 128 256; do
+    png=$WORK/root/usr/share/icons/hicolor/${size}x$size/apps/$id.png
+    [ "$(identify -format '%m %wx%h' "$png")" = "PNG ${size}x$size" ] ||
+        fail "the ${size}x$size icon is $(identify -format '%m %wx%h' "$png")"
+done
+convert "$SOURCE/src/resources/pictures/icon.ico" "$WORK/windowicon.png"
+[ "$(compare -metric AE "$WORK/windowicon.png" \
+    "$WORK/root/usr/share/icons/hicolor/32x32/apps/$id.png" null: 2>&1)" = 0 ] ||
+    fail "the 32-pixel theme icon differs from the windows' icon"
+pass "the icons have their sizes, and the 32-pixel one is the windows' icon"
+
+entry=${entries[0]}
+metainfo=$WORK/root/usr/share/metainfo/$id.metainfo.xml
+desktop-file-validate "$entry" >"$WORK/validate.log" 2>&1 ||
+    { cat "$WORK/validate.log" >&2; fail "desktop-file-validate refuses the entry"; }
+appstreamcli validate --no-net "$metainfo" >"$WORK/appstream.log" 2>&1 ||
+    { cat "$WORK/appstream.log" >&2; fail "appstreamcli refuses the metainfo"; }
+pass "desktop-file-validate and appstreamcli validate --no-net pass"
+
+key() { sed -n "s/^$1=//p" "$entry"; }
+[ "$(key Icon)" = "$id" ] || fail "the entry's Icon is $(key Icon), not $id"
+# The metainfo names the same ID, this version, pictures of the sizes it states, and addresses
+# on the site the program was built for.
+python3 - "$metainfo" "$id" "$version" "$SITE" "$SOURCE/packaging/screenshots" <<'PY' ||
+import os, subprocess, sys
+import xml.etree.ElementTree as ET
+path, id, version, site, shots = sys.argv[1:]
+root = ET.parse(path).getroot()
+problems = []
+def want(ok, what):
+    if not ok:
+        problems.append(what)
+want(root.findtext("id") == id, "id is %s" % root.findtext("id"))
+want(root.findtext("launchable") == id + ".desktop", "launchable is %s" % root.findtext("launchable"))
+releases = [r.get("version") for r in root.iter("release")]
+want(releases[:1] == [version], "newest release is %s, the package %s" % (releases[:1], version))
+for url in root.iter("url"):
+    want(url.text.startswith(site + "/"), "address %s is not on %s" % (url.text, site))
+images = list(root.iter("image"))
+want(images, "no screenshot")
+for image in images:
+    want(image.text.startswith(site + "/"), "screenshot %s is not on %s" % (image.text, site))
+    local = os.path.join(shots, os.path.basename(image.text))
+    if not os.path.exists(local):
+        problems.append("no %s beside the metainfo source" % os.path.basename(image.text))
+        continue
+    size = subprocess.run(["identify", "-format", "%wx%h", local], capture_output=True,
+                          text=True).stdout
+    want(size == "%sx%s" % (image.get("width"), image.get("height")),
+         "%s is %s, the metainfo says %sx%s" % (local, size, image.get("width"), image.get("height")))
+for p in problems:
+    print(p)
+sys.exit(1 if problems else 0)
+PY
+    fail "the metainfo does not fit the package"
+pass "the metainfo names $id, release $version, screenshots of their stated sizes, and $SITE"
+
+# Started as the menu starts it, in a Wayland session that also offers X11: the window shows
+# through X11, centred, with the class the entry names and the package's version in its title.
+exec_line=$(key Exec)
+[ -x "$WORK/root/usr/bin/$exec_line" ] || fail "Exec=$exec_line is not a program of the package"
+export PATH="$WORK/root/usr/bin:$PATH" XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=wayland-none
+APP=$exec_line
+m=$(mark)
+start_app
+main=$(wait_map "$m" "Quintavel v$version" "$LAST_PID") ||
+    fail "no main window titled \"Quintavel v$version\" from Exec=$exec_line"
+read -r x y width height < <(window_geometry "$main")
+screen=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
+awk -v x="$x" -v y="$y" -v w="$width" -v h="$height" -v s="$screen" 'BEGIN {
+        split(s, d, "x"); exit !((x - (d[1] - w) / 2) ^ 2 <= 1 && (y - (d[2] - h) / 2) ^ 2 <= 1) }' ||
+    fail "the main window lies at $x,$y ($width x $height), not centred on $screen"
+class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+[ "$class" = "$(key StartupWMClass)" ] ||
+    fail "the window's class is \"$class\", the entry's StartupWMClass \"$(key StartupWMClass)\""
+! grep -q 'qt.qpa' "$WORK/app-0.log" || fail "Qt complained about its platform"
+pass "Exec=$exec_line shows the main window through X11, centred, of class $class"

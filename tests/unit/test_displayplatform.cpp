@@ -1,0 +1,79 @@
+#include "testsupport.h"
+
+#include "app/displayplatform.h"
+
+using DisplayPlatform::Session;
+Q_DECLARE_METATYPE(DisplayPlatform::Session)
+
+class TestDisplayPlatform : public QObject {
+    Q_OBJECT
+
+private slots:
+    void choose_data() {
+        QTest::addColumn<Session>("session");
+        QTest::addColumn<QByteArray>("platform");
+        const Session x11{"", "x11", "", ":0", false};
+        const Session wayland{"", "wayland", "wayland-0", ":0", false};
+        Session noXWayland = wayland;
+        noXWayland.x11Display = "";
+        Session userChose = wayland;
+        userChose.qpaPlatform = "wayland";
+        Session argument = wayland;
+        argument.platformArgument = true;
+        // A compositor started from a text console leaves the session type at "tty".
+        const Session fromConsole{"", "tty", "wayland-1", ":1", false};
+        const Session typeOnly{"", "wayland", "", ":0", false};
+
+        QTest::newRow("X11 session: Qt's choice") << x11 << QByteArray();
+        QTest::newRow("Wayland with XWayland: X11") << wayland << QByteArray("xcb");
+        QTest::newRow("Wayland without XWayland: Qt's choice") << noXWayland << QByteArray();
+        QTest::newRow("QT_QPA_PLATFORM set: the user's") << userChose << QByteArray();
+        QTest::newRow("-platform given: the user's") << argument << QByteArray();
+        QTest::newRow("Wayland display, console session") << fromConsole << QByteArray("xcb");
+        QTest::newRow("Wayland session type alone") << typeOnly << QByteArray("xcb");
+        QTest::newRow("no display at all") << Session{} << QByteArray();
+    }
+    void choose() {
+        QFETCH(Session, session);
+        QFETCH(QByteArray, platform);
+        QCOMPARE(DisplayPlatform::choose(session), platform);
+    }
+
+    // The program's own arguments stay, in order, after the platform option, and the list
+    // ends in a null pointer as argv does; with no choice to make nothing is added.
+    void arguments_data() {
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<QList<QByteArray>>("given");
+        QTest::addColumn<QList<QByteArray>>("passed");
+        QTest::newRow("Wayland") << QByteArray("wayland-0")
+                                 << QList<QByteArray>{"quintavel", "-style", "fusion"}
+                                 << QList<QByteArray>{"quintavel", "-platform", "xcb", "-style",
+                                                      "fusion"};
+        QTest::newRow("Wayland, -platform given")
+            << QByteArray("wayland-0") << QList<QByteArray>{"quintavel", "--platform", "wayland"}
+            << QList<QByteArray>{"quintavel", "--platform", "wayland"};
+        QTest::newRow("X11") << QByteArray() << QList<QByteArray>{"quintavel"}
+                             << QList<QByteArray>{"quintavel"};
+    }
+    void arguments() {
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(QList<QByteArray>, given);
+        QFETCH(QList<QByteArray>, passed);
+        // Only this test reads the environment; each row sets all of what it reads.
+        qputenv("QT_QPA_PLATFORM", "");
+        qputenv("XDG_SESSION_TYPE", "");
+        qputenv("WAYLAND_DISPLAY", waylandDisplay);
+        qputenv("DISPLAY", ":5");
+        std::vector<char *> argv;
+        for (QByteArray &arg : given)
+            argv.push_back(arg.data());
+        DisplayPlatform::Arguments args(int(argv.size()), argv.data());
+        QCOMPARE(args.argc(), int(passed.size()));
+        for (int i = 0; i < args.argc(); ++i)
+            QCOMPARE(QByteArray(args.argv()[i]), passed[i]);
+        QCOMPARE(args.argv()[args.argc()], nullptr);
+    }
+};
+
+QUINTAVEL_TEST_MAIN(TestDisplayPlatform)
+#include "test_displayplatform.moc"
