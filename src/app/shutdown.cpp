@@ -23,11 +23,25 @@ void setProcessEnd(std::function<void()> end) {
     processEnd() = std::move(end);
 }
 
+static int g_ending = 0;
+
+bool ApplicationEnding() {
+    return g_ending > 0;
+}
+
 void ExitApplication() {
+    // The process ends inside this call; where its end is replaced, the flag comes down again
+    // on the way out.
+    struct Ending {
+        Ending() { ++g_ending; }
+        ~Ending() { --g_ending; }
+    } ending;
+
     // A window that is closing has already left the loaded list, so a nested call from its
     // close handling visits only the windows still loaded and no window is unloaded twice.
     // The newest windows go first and the start-up window last: close handlers may still
-    // need the application icon it keeps.
+    // need the application icon it keeps. The main and chooser windows show no farewell
+    // window while the application ends, so no window is made or shown on the way.
     QList<QPointer<QWidget>> windows = Forms::loadedWindows();
     std::reverse(windows.begin(), windows.end());
     for (const QPointer<QWidget> &window : windows) {

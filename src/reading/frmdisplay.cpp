@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "app/guarded.h"
+#include "app/shutdown.h"
 #include "outreach/frmfarewell.h"
 #include "reading/frmmain.h"
 #include "reading/fruitcatalogue.h"
@@ -43,9 +44,15 @@ ClickLabel *FrmDisplay::picSmallFruit(int index) const {
     return index >= 0 && index < int(m_thumbnails.size()) ? m_thumbnails[size_t(index)] : nullptr;
 }
 
+// A picture that does not decode leaves the one shown before in its place.
+static void showPicture(ClickLabel *box, const QPixmap &picture) {
+    if (!picture.isNull())
+        box->setPicture(picture);
+}
+
 void FrmDisplay::loadThumbnails() {
     for (int i = 1; i <= 11; ++i)
-        picSmallFruit(i)->setPicture(IMGSmallImages.picture(i + 1));
+        showPicture(picSmallFruit(i), IMGSmallImages.picture(i + 1));
 }
 
 void FrmDisplay::showChooserPanel() {
@@ -55,7 +62,7 @@ void FrmDisplay::showChooserPanel() {
 void FrmDisplay::picSmallFruit_Click(int index) {
     const std::optional<Fruit> fruit = FruitCatalogue::at(index);
     guarded(
-        [&] { ui.picBigFruit->setPicture(IMGBigImages.picture(fruit.value().pictureEntry())); });
+        [&] { showPicture(ui.picBigFruit, IMGBigImages.picture(fruit.value().pictureEntry())); });
     guarded([&] {
         ui.lblFruitName->setCaption(fruit.value().displayName);
         ui.lblFruitDesc->setCaption(fruit.value().description);
@@ -86,5 +93,8 @@ void FrmDisplay::closeEvent(QCloseEvent *event) {
 }
 
 void FrmDisplay::Form_Unload() {
-    guarded([] { Forms::frmFarewell().show(); });
+    // While the application ends, the farewell window is not shown again, nor made anew: it
+    // would only close with the process.
+    if (!modHelp::ApplicationEnding())
+        guarded([] { Forms::frmFarewell().show(); });
 }

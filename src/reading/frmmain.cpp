@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "app/guarded.h"
+#include "app/shutdown.h"
 #include "app/messagebox.h"
 #include "outreach/frmfarewell.h"
 #include "outreach/webpage.h"
@@ -114,5 +115,8 @@ void FrmMain::closeEvent(QCloseEvent *event) {
 
 // Closing the main window leads to the farewell window; the process goes on.
 void FrmMain::Form_Unload() {
-    guarded([] { Forms::frmFarewell().show(); });
+    // While the application ends, the farewell window is not shown again, nor made anew: it
+    // would only close with the process.
+    if (!modHelp::ApplicationEnding())
+        guarded([] { Forms::frmFarewell().show(); });
 }

@@ -12,23 +12,7 @@
 
 using namespace TestSupport;
 
-namespace {
-
-// Counts the times the farewell window really reaches the screen: its native window is shown.
-class NativeShows : public QObject {
-public:
-    int count = 0;
-    NativeShows() { qApp->installEventFilter(this); }
-    ~NativeShows() override { qApp->removeEventFilter(this); }
-    bool eventFilter(QObject *receiver, QEvent *event) override {
-        if (event->type() == QEvent::Show && receiver->isWindowType() &&
-            receiver->objectName() == QLatin1String("frmFarewellWindow"))
-            ++count;
-        return false;
-    }
-};
-
-} // namespace
+namespace {} // namespace
 
 // The farewell window: its layout, its load step, the hint boxes and the refer-a-friend form.
 class TestFarewell : public QObject {
@@ -399,7 +383,7 @@ private slots:
     void neverBlinks() {
         endApplication();
         startApplication();
-        NativeShows shows;
+        NativeShows shows(QStringLiteral("frmFarewell"));
         FrmMain &main = Forms::frmMain();
         main.ui.txtFirstName->setText(QStringLiteral("ANN"));
         QVERIFY(!Forms::frmFarewellLoaded());

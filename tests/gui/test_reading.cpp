@@ -9,6 +9,7 @@
 #include "resources/handhotspot.h"
 
 #include <QMenuBar>
+#include <QTemporaryFile>
 #include <QTimer>
 
 using namespace TestSupport;
@@ -287,6 +288,29 @@ private slots:
         FrmDisplay &display = handOverAs();
         const QObjectList strip = display.ui.Frame5->children();
         QVERIFY(strip.indexOf(display.ui.lblFullBrand) > strip.indexOf(display.ui.lblCobrand));
+    }
+
+    // A picture that does not decode is skipped: the reading still works around it.
+    void brokenPicturesAreSkipped() {
+        QTemporaryFile garbage;
+        QVERIFY(garbage.open());
+        garbage.write("not a picture at all");
+        garbage.close();
+        FrmMain &main = Forms::frmMain();
+        main.ui.txtFirstName->setText(QStringLiteral("ANN"));
+        FrmDisplay &display = Forms::frmDisplay();
+        const QImage apple = pictureOf(display.picSmallFruit(0));
+        display.IMGSmallImages = PictureList(QStringList(12, garbage.fileName()));
+        display.IMGBigImages = PictureList(QStringList(12, garbage.fileName()));
+        main.cmdNext_Click();
+        QVERIFY(display.isVisible() && isInFront(display.ui.fraChoose));
+        QCOMPARE(pictureOf(display.picSmallFruit(8)), apple);
+        const QImage bigApple = pictureOf(display.ui.picBigFruit);
+        display.picSmallFruit_Click(8);
+        QCOMPARE(display.ui.lblFruitName->text(), QStringLiteral("Paneapple"));
+        QCOMPARE(pictureOf(display.ui.picBigFruit), bigApple);
+        QVERIFY(isInFront(display.ui.fraResult));
+        QVERIFY(boxes->shown().isEmpty());
     }
 
     // The pointers named by the layout: two-colour on the banner and co-branding links,

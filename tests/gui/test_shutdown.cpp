@@ -79,6 +79,27 @@ private slots:
         QVERIFY(Forms::loadedWindows().isEmpty());
     }
 
+    // The main window is still loaded, hidden, when the user leaves the farewell window after
+    // closing the chooser: its close handling during the end makes no new farewell window and
+    // shows none.
+    void noWindowAppearsWhileTheApplicationEnds() {
+        FrmMain &main = Forms::frmMain();
+        main.ui.txtFirstName->setText(QStringLiteral("ANN"));
+        main.cmdNext_Click();
+        Forms::frmDisplay().close();
+        FrmFarewell &farewell = Forms::frmFarewell();
+        QVERIFY(farewell.isVisible() && Forms::frmMainLoaded());
+        NativeShows shows(QStringLiteral("frmFarewell"));
+        const int ends = processEnds();
+        farewell.close();
+        QVERIFY(processEnds() > ends);
+        int farewells = 0;
+        for (QWidget *w : QApplication::allWidgets())
+            farewells += w->objectName() == QLatin1String("frmFarewell");
+        QCOMPARE(farewells, 1);
+        QCOMPARE(shows.count, 0);
+    }
+
     // Closing the main window alone never ends the application.
     void closingTheMainWindowKeepsRunning() {
         const int ends = processEnds();

@@ -125,6 +125,21 @@ ObeyFilePermissions::~ObeyFilePermissions() {
         setFileOverride(true);
 }
 
+NativeShows::NativeShows(QString windowName) : m_windowName(std::move(windowName)) {
+    qApp->installEventFilter(this);
+}
+
+NativeShows::~NativeShows() {
+    qApp->removeEventFilter(this);
+}
+
+bool NativeShows::eventFilter(QObject *receiver, QEvent *event) {
+    if (event->type() == QEvent::Show && receiver->isWindowType() &&
+        receiver->objectName() == m_windowName + QStringLiteral("Window"))
+        ++count;
+    return false;
+}
+
 int processEnds() {
     return g_processEnds;
 }

@@ -80,6 +80,19 @@ private:
     bool m_dropped = false;
 };
 
+// Counts the times a window really reaches the screen, that is its native window is shown;
+// by the window's name.
+class NativeShows : public QObject {
+public:
+    explicit NativeShows(QString windowName);
+    ~NativeShows() override;
+    int count = 0;
+    bool eventFilter(QObject *receiver, QEvent *event) override;
+
+private:
+    QString m_windowName;
+};
+
 // The process ends through ExitApplication; here it counts instead of ending.
 int processEnds();
 
