@@ -2,8 +2,8 @@
 
 #include "app/forms.h"
 #include "app/guarded.h"
-#include "app/shutdown.h"
 #include "app/messagebox.h"
+#include "app/shutdown.h"
 #include "outreach/frmfarewell.h"
 #include "outreach/webpage.h"
 #include "reading/frmdisplay.h"
@@ -89,8 +89,10 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
         return QMainWindow::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     const int typed = NameKeyFilter::typedCode(*key);
+    // A key held with Alt types nothing; the box would take its letter as it stands. Any
+    // accelerator it meant has had its turn before the box sees the key.
     if (typed == NameKeyFilter::NoCharacter)
-        return false;
+        return (key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) && !key->text().isEmpty();
     int KeyAscii = typed;
     txtFirstName_KeyPress(KeyAscii);
     if (KeyAscii == 0)

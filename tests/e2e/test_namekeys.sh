@@ -64,6 +64,11 @@ refused ctrl+BackSpace
 box_holds AN
 pass "Ctrl+Backspace brings the message and deletes nothing"
 
+accepted alt+k
+accepted alt+q
+box_holds AN
+pass "a letter held with Alt that is no accelerator types nothing"
+
 xdotool key Home
 accepted ctrl+Delete
 xdotool type "b"

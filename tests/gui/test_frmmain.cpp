@@ -184,6 +184,16 @@ private slots:
         QVERIFY(!box->hasSelectedText());
     }
 
+    // A letter held with Alt that is no accelerator types nothing, and brings no message.
+    void altLetterTypesNothing() {
+        MessageBoxes boxes;
+        box->setFocus();
+        QTest::keyClicks(box, "ann");
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_K, QStringLiteral("k"), Qt::AltModifier);
+        QCOMPARE(box->text(), QStringLiteral("ANN"));
+        QVERIFY(boxes.shown().isEmpty());
+    }
+
     // Ctrl+H is a backspace, whatever the box would make of it.
     void ctrlHIsABackspace() {
         MessageBoxes boxes;
