@@ -3,6 +3,7 @@
 //
 //   bench_cycles [cycles]         500 by default
 #include "app/forms.h"
+#include "benchsupport.h"
 #include "reading/frmdisplay.h"
 #include "reading/frmmain.h"
 #include "resources/appearance.h"
@@ -39,12 +40,9 @@ void cycle() {
 } // namespace
 
 int main(int argc, char **argv) {
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", runtime.path().toUtf8());
+    PrivateDirectories dirs;
     QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    Appearance::apply(app);
+    prepareApplication(app);
     const int cycles = argc > 1 ? std::max(40, atoi(argv[1])) : 500;
     const int warmUp = 20;
 

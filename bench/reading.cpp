@@ -4,6 +4,7 @@
 //
 //   bench_reading [rounds]        prints the medians
 #include "app/forms.h"
+#include "benchsupport.h"
 #include "firstpaint.h"
 #include "reading/frmdisplay.h"
 #include "reading/frmmain.h"
@@ -36,8 +37,7 @@ void startApplication() {
 // One fresh process: its first hand-over only.
 int firstHandOverChild(int argc, char **argv) {
     QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    Appearance::apply(app);
+    prepareApplication(app);
     startApplication();
     std::printf("%.3f\n", timeHandOver());
     std::fflush(stdout);
@@ -62,12 +62,9 @@ int main(int argc, char **argv) {
     if (argc >= 2 && QByteArray(argv[1]) == "--first")
         return firstHandOverChild(argc, argv);
 
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", runtime.path().toUtf8());
+    PrivateDirectories dirs;
     QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    Appearance::apply(app);
+    prepareApplication(app);
     const int rounds = argc > 1 ? std::max(3, atoi(argv[1])) : 60;
 
     QList<double> first;

@@ -16,11 +16,8 @@ capture() { # window file
     echo "$out/$2: $(identify -format '%wx%h' "$out/$2")"
 }
 
-m=$(mark)
-start_app
-app=$LAST_PID
-main=$(wait_map "$m" "Quintavel v1.20" "$app" 496) || fail "the main window did not appear"
-focus "$main" || fail "cannot focus the main window"
+start_main
+app=$APP_PID main=$MAIN
 xdotool key Tab
 import -window "$main" "$WORK/empty.png"
 xdotool type --delay 20 "mary"

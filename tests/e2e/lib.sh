@@ -161,6 +161,28 @@ start_program() {
 }
 start_app() { start_program "$APP"; }
 
+# Starts the application, with the NAME=VALUE settings given, waits for its main window and
+# gives it the focus; sets APP_PID and MAIN.
+start_main() {
+    local m
+    m=$(mark)
+    start_program "$APP" "$@"
+    APP_PID=$LAST_PID
+    MAIN=$(wait_map "$m" "Quintavel v1.20" "$APP_PID" 496) || fail "the main window did not appear"
+    focus "$MAIN" || fail "cannot focus the main window"
+}
+
+# In the focused window, opens the menu of Alt+$1 and picks its item of key $2; sets MARK to
+# the moment just before the item was picked.
+menu_item() {
+    local m
+    m=$(mark)
+    xdotool key "alt+$1"
+    wait_menu "$m" || fail "Alt+$1 opened no menu"
+    MARK=$(mark)
+    xdotool key "$2"
+}
+
 # Gives window $1 the keyboard focus (there is no window manager to do it) and waits until the
 # server has it there.
 has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }

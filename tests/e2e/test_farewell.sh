@@ -3,17 +3,11 @@
 # driven with real X input.
 source "$(dirname "$0")/lib.sh"
 
-m=$(mark)
-start_app
-app=$LAST_PID
-main=$(wait_map "$m" "Quintavel v1.20" "$app" 496) || fail "the main window did not appear"
-focus "$main" || fail "cannot focus the main window"
+start_main
+app=$APP_PID main=$MAIN
 
 # Help, Online Help opens the help page.
-m=$(mark)
-xdotool key alt+h
-wait_menu "$m" || fail "Alt+H opened no menu"
-xdotool key o
+menu_item h o
 opened=$(wait_opened 1) || fail "Online Help opened nothing"
 [ "$opened" = "$(page help-web-page)" ] || fail "Online Help opened $opened"
 pass "Help, Online Help opens the help page"
@@ -21,12 +15,8 @@ pass "Help, Online Help opens the help page"
 # The About window is a dialog of the main window; Enter closes it, and so does Escape.
 for closing_key in Return Escape; do
     focus "$main" || fail "cannot focus the main window"
-    m=$(mark)
-    xdotool key alt+h
-    wait_menu "$m" || fail "Alt+H opened no menu"
-    m=$(mark)
-    xdotool key a
-    about=$(wait_map "$m" "Quintavel v1.20" "$app" 447) || fail "About Software opened no window"
+    menu_item h a
+    about=$(wait_map "$MARK" "Quintavel v1.20" "$app" 447) || fail "About Software opened no window"
     xprop -id "$about" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$main")" ||
         fail "the About window is not a dialog of the main window: $(xprop -id "$about" WM_TRANSIENT_FOR)"
     xprop -id "$about" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG ||

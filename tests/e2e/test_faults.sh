@@ -28,12 +28,8 @@ reading_then_exit() {
     xdotool mousemove $((cx + 288)) $((cy + ch - 321 + 24)) click 1 # the banner link
     xdotool mousemove $((cx + 246)) $((cy + ch - 321 + 48 + 129)) click 1 # the pineapple
     focus "$chooser" || fail "$case: cannot focus the chooser"
-    m=$(mark)
-    xdotool key alt+f
-    wait_menu "$m" || fail "$case: no File menu"
-    m=$(mark)
-    xdotool key x
-    farewell=$(wait_map "$m" "Quintavel v1.20" "$app" 741) || fail "$case: no farewell window"
+    menu_item f x
+    farewell=$(wait_map "$MARK" "Quintavel v1.20" "$app" 741) || fail "$case: no farewell window"
     focus "$farewell" || fail "$case: cannot focus the farewell window"
     xdotool key alt+x
     wait_exit "$app" || fail "$case: the copy did not end"

@@ -3,11 +3,8 @@
 # brings the message and changes nothing, or edits the box; none lets anything else in.
 source "$(dirname "$0")/lib.sh"
 
-m=$(mark)
-start_app
-app=$LAST_PID
-main=$(wait_map "$m" "Quintavel v1.20" "$app" 496) || fail "the main window did not appear"
-focus "$main" || fail "cannot focus the main window"
+start_main
+app=$APP_PID main=$MAIN
 xdotool key Tab
 xdotool type --delay 10 "ann"
 

@@ -3,11 +3,8 @@
 source "$(dirname "$0")/lib.sh"
 pictures=$(cd "$(dirname "$0")/../../src/resources/pictures" && pwd)
 
-m=$(mark)
-start_app
-app=$LAST_PID
-main=$(wait_map "$m" "Quintavel v1.20" "$app" 496) || fail "the main window did not appear"
-focus "$main" || fail "cannot focus the main window"
+start_main
+app=$APP_PID main=$MAIN
 xdotool key Tab
 xdotool type --delay 20 "mary jane"
 m=$(mark)
@@ -65,11 +62,8 @@ pass "the name survives Back and a fresh chooser opens"
 
 # Closing the chooser leaves the farewell window; closing that ends the process with 0.
 focus "$second" || fail "cannot focus the second chooser"
-m=$(mark)
-xdotool key alt+f
-wait_menu "$m" || fail "Alt+F opened no menu"
-m=$(mark)
-xdotool key x
+menu_item f x
+m=$MARK
 wait_destroy "$m" "$second" || fail "File, Exit did not close the chooser"
 farewell=$(wait_map "$m" "Quintavel v1.20" "$app" 741) || fail "no farewell window"
 [ "$(mapped_windows "$app")" = "$farewell" ] || fail "after Exit more than the farewell window shows"

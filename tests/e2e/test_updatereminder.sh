@@ -77,10 +77,7 @@ xdotool key n
 main=$(wait_map "$m" "Quintavel v1.20" "$app" 496) || fail "no main window after No"
 # A page asked for now arrives after anything the start might have opened.
 focus "$main" || fail "cannot focus the main window"
-m=$(mark)
-xdotool key alt+h
-wait_menu "$m" || fail "Alt+H opened no menu"
-xdotool key o
+menu_item h o
 opened=$(wait_opened 2) || fail "Online Help opened nothing"
 [ "$opened" = "$(page help-web-page)" ] && [ "$(wc -l <"$OPENED")" = 2 ] ||
     fail "after No the browser was asked for: $(tail -n +2 "$OPENED" | tr '\n' ' ')"
