@@ -9,6 +9,7 @@
 #include "outreach/tellafriend.h"
 #include "outreach/webpage.h"
 #include "resources/appearance.h"
+#include "resources/enterkey.h"
 #include "resources/handpointer.h"
 #include "resources/texts.h"
 
@@ -40,6 +41,8 @@ FrmFarewell::FrmFarewell() {
     Pointers::showOnHover(ui.Check1, HandPointer::SixteenColour);
     Appearance::centreOnScreen(this);
     ui.cmdClose->setFocus();
+    for (QPushButton *button : {ui.cmdClose, ui.Check1, ui.cmdSubmit})
+        EnterKey::pressesButton(button);
 
     for (QWidget *box :
          {static_cast<QWidget *>(ui.txtName), static_cast<QWidget *>(ui.txtEmail),

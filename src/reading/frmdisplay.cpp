@@ -6,6 +6,7 @@
 #include "reading/frmmain.h"
 #include "reading/fruitcatalogue.h"
 #include "resources/appearance.h"
+#include "resources/enterkey.h"
 #include "resources/texts.h"
 
 #include <QCloseEvent>
@@ -29,6 +30,7 @@ FrmDisplay::FrmDisplay() : SiteLinks(this) {
 
     Appearance::centreOnScreen(this);
     ui.cmdBack->setFocus();
+    EnterKey::pressesButton(ui.cmdBack);
 
     for (int i = 0; i < int(m_thumbnails.size()); ++i)
         connect(m_thumbnails[size_t(i)], &ClickLabel::clicked, this,
