@@ -47,8 +47,11 @@ FrmFarewell::FrmFarewell() {
     for (QWidget *box :
          {static_cast<QWidget *>(ui.txtName), static_cast<QWidget *>(ui.txtEmail),
           static_cast<QWidget *>(ui.txtMessage), static_cast<QWidget *>(ui.txtFriendName),
-          static_cast<QWidget *>(ui.txtFriendEmail)})
+          static_cast<QWidget *>(ui.txtFriendEmail)}) {
         box->installEventFilter(this);
+        // The hint says what a box is for, also while the box holds what the user typed.
+        box->setAccessibleName(hintOf(box));
+    }
 
     connect(ui.Check1, &QPushButton::toggled, this, &FrmFarewell::Check1_Click);
     connect(ui.lblGoToHome, &ClickLabel::clicked, this, &FrmFarewell::lblGoToHome_Click);

@@ -23,9 +23,8 @@ FrmDisplay::FrmDisplay() : SiteLinks(this) {
     // As laid out, every thumbnail shows the apple and the result panel holds the apple's
     // reading, as if the apple had been chosen; the hand-over puts the other fruits on thumbnails 1
     // to 11.
-    const QPixmap appleThumbnail = IMGSmallImages.picture(1);
-    for (ClickLabel *thumbnail : m_thumbnails)
-        thumbnail->setPicture(appleThumbnail);
+    for (int i = 0; i < int(m_thumbnails.size()); ++i)
+        showOnThumbnail(i, 0);
     picSmallFruit_Click(0);
 
     Appearance::centreOnScreen(this);
@@ -47,7 +46,14 @@ ClickLabel *FrmDisplay::picSmallFruit(int index) const {
 
 void FrmDisplay::loadThumbnails() {
     for (int i = 1; i <= 11; ++i)
-        picSmallFruit(i)->setPicture(IMGSmallImages.picture(i + 1));
+        showOnThumbnail(i, i);
+}
+
+// A picture is named after the fruit it shows, which is what a screen reader says of it.
+void FrmDisplay::showOnThumbnail(int index, int fruitIndex) {
+    const std::optional<Fruit> fruit = FruitCatalogue::at(fruitIndex);
+    picSmallFruit(index)->setPicture(IMGSmallImages.picture(fruit.value().pictureEntry()));
+    picSmallFruit(index)->setAccessibleName(fruit.value().displayName);
 }
 
 void FrmDisplay::showChooserPanel() {
@@ -56,8 +62,10 @@ void FrmDisplay::showChooserPanel() {
 
 void FrmDisplay::picSmallFruit_Click(int index) {
     const std::optional<Fruit> fruit = FruitCatalogue::at(index);
-    guarded(
-        [&] { ui.picBigFruit->setPicture(IMGBigImages.picture(fruit.value().pictureEntry())); });
+    guarded([&] {
+        ui.picBigFruit->setPicture(IMGBigImages.picture(fruit.value().pictureEntry()));
+        ui.picBigFruit->setAccessibleName(fruit.value().displayName);
+    });
     guarded([&] {
         ui.lblFruitName->setCaption(fruit.value().displayName);
         ui.lblFruitDesc->setCaption(fruit.value().description);
