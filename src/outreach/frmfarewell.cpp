@@ -70,7 +70,7 @@ void FrmFarewell::Form_Load() {
     setWindowTitle(kVersionCaption);
     ui.lblFarewellCaption->setCaption(kVersionCaption);
 
-    const QPixmap icon = Forms::frmStartup().IMGIcon().picture(1);
+    const QPixmap icon = Forms::frmStartup().IMGIcon().picture(1, devicePixelRatio());
     setWindowIcon(QIcon(icon));
     ui.picFarewellIcon->setPicture(icon);
 

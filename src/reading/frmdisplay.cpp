@@ -52,7 +52,8 @@ void FrmDisplay::loadThumbnails() {
 // A picture is named after the fruit it shows, which is what a screen reader says of it.
 void FrmDisplay::showOnThumbnail(int index, int fruitIndex) {
     const std::optional<Fruit> fruit = FruitCatalogue::at(fruitIndex);
-    picSmallFruit(index)->setPicture(IMGSmallImages.picture(fruit.value().pictureEntry()));
+    picSmallFruit(index)->setPicture(
+        IMGSmallImages.picture(fruit.value().pictureEntry(), devicePixelRatio()));
     picSmallFruit(index)->setAccessibleName(fruit.value().displayName);
 }
 
@@ -63,7 +64,8 @@ void FrmDisplay::showChooserPanel() {
 void FrmDisplay::picSmallFruit_Click(int index) {
     const std::optional<Fruit> fruit = FruitCatalogue::at(index);
     guarded([&] {
-        ui.picBigFruit->setPicture(IMGBigImages.picture(fruit.value().pictureEntry()));
+        ui.picBigFruit->setPicture(
+            IMGBigImages.picture(fruit.value().pictureEntry(), devicePixelRatio()));
         ui.picBigFruit->setAccessibleName(fruit.value().displayName);
     });
     guarded([&] {
