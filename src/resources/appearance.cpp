@@ -1,6 +1,9 @@
 #include "resources/appearance.h"
 
+#include "resources/windowframe.h"
+
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
 #include <QScreen>
 #include <QStyle>
@@ -39,12 +42,46 @@ void fixSize(QWidget *window) {
     }
 }
 
-void centreOnScreen(QWidget *window) {
+namespace {
+
+// The window is centred with the frame the window manager puts around it: the one it says it
+// will give the window, or else the one the toolkit knows of already.
+void centre(QWidget *window) {
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    QMargins frame = WindowFrame::expected(window);
+    if (frame.isNull()) {
+        const QRect inner = window->geometry(), outer = window->frameGeometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
     const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+    const QSize outer = window->size().grownBy(frame);
+    const QPoint corner = area.topLeft() + QPoint((area.width() - outer.width()) / 2,
+                                                  (area.height() - outer.height()) / 2);
+    window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+// Centres a window as it first reaches the screen, just before it appears there. A window that
+// is shown while it is held off the screen waits for the time it really shows.
+class CentreOnFirstShow : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && !window->testAttribute(Qt::WA_DontShowOnScreen)) {
+            window->removeEventFilter(this);
+            centre(window);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void centreOnScreen(QWidget *window) {
+    static CentreOnFirstShow centring;
+    window->installEventFilter(&centring);
 }
 
 } // namespace Appearance
