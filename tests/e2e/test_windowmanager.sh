@@ -3,13 +3,28 @@
 # title bar included, and keyboard use goes on as without one.
 source "$(dirname "$0")/lib.sh"
 
-# A light window manager of the test's own; it answers once it can estimate frames.
+# A light window manager of the test's own. It is ready once it tells a new window, before
+# that shows, the frame it is going to get, as the application asks it.
 start_service openbox --sm-disable
 wm_ready() {
-    local check
-    check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
-    [ -n "$check" ] && xprop -id "$check" _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 &&
-        xprop -root _NET_SUPPORTED | grep -q _NET_REQUEST_FRAME_EXTENTS
+    /usr/bin/python3 - <<'PY'
+import sys, time
+from Xlib import X, Xatom, display
+from Xlib.protocol import event
+d = display.Display()
+root = d.screen().root
+window = root.create_window(0, 0, 10, 10, 0, X.CopyFromParent)
+extents = d.intern_atom("_NET_FRAME_EXTENTS")
+root.send_event(event.ClientMessage(window=window, data=(32, [0] * 5),
+                                    client_type=d.intern_atom("_NET_REQUEST_FRAME_EXTENTS")),
+                event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+d.flush()
+for _ in range(20):
+    if window.get_full_property(extents, Xatom.CARDINAL):
+        sys.exit(0)
+    time.sleep(0.05)
+sys.exit(1)
+PY
 }
 wait_until wm_ready || fail "the window manager did not start"
 read -r screen_w screen_h < <(xdpyinfo | awk '/dimensions:/ { sub("x", " ", $2); print $2 }')
