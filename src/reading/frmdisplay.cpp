@@ -51,10 +51,8 @@ void FrmDisplay::loadThumbnails() {
 
 // A picture is named after the fruit it shows, which is what a screen reader says of it.
 void FrmDisplay::showOnThumbnail(int index, int fruitIndex) {
-    const std::optional<Fruit> fruit = FruitCatalogue::at(fruitIndex);
-    picSmallFruit(index)->setPicture(
-        IMGSmallImages.picture(fruit.value().pictureEntry(), devicePixelRatio()));
-    picSmallFruit(index)->setAccessibleName(fruit.value().displayName);
+    picSmallFruit(index)->setPicture(IMGSmallImages.picture(fruitIndex + 1, devicePixelRatio()));
+    picSmallFruit(index)->setAccessibleName(FruitCatalogue::displayName(fruitIndex));
 }
 
 void FrmDisplay::showChooserPanel() {

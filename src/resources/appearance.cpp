@@ -44,34 +44,29 @@ void fixSize(QWidget *window) {
 
 namespace {
 
-// The window is centred with the frame the window manager puts around it: the one it says it
-// will give the window, or else the one the toolkit knows of already.
-void centre(QWidget *window) {
+// Where the window goes for it and its frame to lie in the middle of the screen's free area.
+QPoint centred(const QWidget *window, const QMargins &frame) {
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
-        return;
-    QMargins frame = WindowFrame::expected(window);
-    if (frame.isNull()) {
-        const QRect inner = window->geometry(), outer = window->frameGeometry();
-        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    }
+        return window->pos();
     const QRect area = screen->availableGeometry();
     const QSize outer = window->size().grownBy(frame);
-    const QPoint corner = area.topLeft() + QPoint((area.width() - outer.width()) / 2,
-                                                  (area.height() - outer.height()) / 2);
-    window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window->size()));
+    return area.topLeft() + QPoint((area.width() - outer.width()) / 2 + frame.left(),
+                                   (area.height() - outer.height()) / 2 + frame.top());
 }
 
-// Centres a window as it first reaches the screen, just before it appears there. A window that
-// is shown while it is held off the screen waits for the time it really shows.
-class CentreOnFirstShow : public QObject {
+// Just before a window first reaches the screen, the window manager is asked for the frame it
+// is going to put around it, and the window moves for it and that frame to lie in the middle.
+// A window shown while it is held off the screen waits for the time it really shows.
+class CentreWithFrame : public QObject {
 public:
     bool eventFilter(QObject *watched, QEvent *event) override {
         auto *window = static_cast<QWidget *>(watched);
         if (event->type() == QEvent::Show && !window->testAttribute(Qt::WA_DontShowOnScreen)) {
             window->removeEventFilter(this);
-            centre(window);
+            const QMargins frame = WindowFrame::expected(window);
+            if (!frame.isNull())
+                window->setGeometry(QRect(centred(window, frame), window->size()));
         }
         return false;
     }
@@ -79,9 +74,12 @@ public:
 
 } // namespace
 
+// Until then the window itself lies in the middle, which is where it stays when no window
+// manager says what frame it gives.
 void centreOnScreen(QWidget *window) {
-    static CentreOnFirstShow centring;
-    window->installEventFilter(&centring);
+    window->setGeometry(QRect(centred(window, QMargins()), window->size()));
+    static CentreWithFrame withFrame;
+    window->installEventFilter(&withFrame);
 }
 
 } // namespace Appearance

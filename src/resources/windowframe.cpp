@@ -71,7 +71,8 @@ QMargins expected(QWidget *window) {
     if (!c)
         return {};
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    const auto atoms = internAtoms(c);
+    // An X server keeps its atoms while it runs.
+    static const auto atoms = internAtoms(c);
     if (!estimatesFrames(c, root, atoms))
         return {};
 
