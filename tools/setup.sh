@@ -11,6 +11,11 @@ build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugin
 test_pkgs=(xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick python3 python3-xlib
            faketime xclip desktop-file-utils appstream dpkg-dev file)
 
+# Windows ask the window manager for their frame through the X protocol library.
+build_pkgs+=(libxcb1-dev)
+# The accessibility test's session bus, accessibility bus and client; the window manager test's
+# window manager.
+test_pkgs+=(dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 openbox)
 pkgs=("${build_pkgs[@]}")
 [ "$mode" = test ] && pkgs+=("${test_pkgs[@]}")
 

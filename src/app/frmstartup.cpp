@@ -17,7 +17,7 @@ FrmStartup::FrmStartup() {
 }
 
 QIcon FrmStartup::applicationIcon() const {
-    return QIcon(m_icon.picture(1));
+    return QIcon(m_icon.picture(1, devicePixelRatio()));
 }
 
 void FrmStartup::Form_Load() {

@@ -13,7 +13,7 @@
 FrmAbout::FrmAbout(QWidget *owner) {
     Appearance::buildFixedWindow(this, ui);
     ui.Label1->setText(Texts::get(QStringLiteral("about-description")));
-    ui.Picture1->setPicture(Forms::frmStartup().IMGIcon().picture(1));
+    ui.Picture1->setPicture(Forms::frmStartup().IMGIcon().picture(1, devicePixelRatio()));
     Appearance::centreOnScreen(this);
     ui.cmdOK->setFocus();
     if (owner) {

@@ -9,6 +9,7 @@
 #include "outreach/tellafriend.h"
 #include "outreach/webpage.h"
 #include "resources/appearance.h"
+#include "resources/enterkey.h"
 #include "resources/handpointer.h"
 #include "resources/texts.h"
 
@@ -40,12 +41,17 @@ FrmFarewell::FrmFarewell() {
     Pointers::showOnHover(ui.Check1, HandPointer::SixteenColour);
     Appearance::centreOnScreen(this);
     ui.cmdClose->setFocus();
+    for (QPushButton *button : {ui.cmdClose, ui.Check1, ui.cmdSubmit})
+        EnterKey::pressesButton(button);
 
     for (QWidget *box :
          {static_cast<QWidget *>(ui.txtName), static_cast<QWidget *>(ui.txtEmail),
           static_cast<QWidget *>(ui.txtMessage), static_cast<QWidget *>(ui.txtFriendName),
-          static_cast<QWidget *>(ui.txtFriendEmail)})
+          static_cast<QWidget *>(ui.txtFriendEmail)}) {
         box->installEventFilter(this);
+        // The hint says what a box is for, also while the box holds what the user typed.
+        box->setAccessibleName(hintOf(box));
+    }
 
     connect(ui.Check1, &QPushButton::toggled, this, &FrmFarewell::Check1_Click);
     connect(ui.lblGoToHome, &ClickLabel::clicked, this, &FrmFarewell::lblGoToHome_Click);
@@ -64,7 +70,7 @@ void FrmFarewell::Form_Load() {
     setWindowTitle(kVersionCaption);
     ui.lblFarewellCaption->setCaption(kVersionCaption);
 
-    const QPixmap icon = Forms::frmStartup().IMGIcon().picture(1);
+    const QPixmap icon = Forms::frmStartup().IMGIcon().picture(1, devicePixelRatio());
     setWindowIcon(QIcon(icon));
     ui.picFarewellIcon->setPicture(icon);
 

@@ -7,6 +7,7 @@
 #include "reading/frmmain.h"
 #include "reading/fruitcatalogue.h"
 #include "resources/appearance.h"
+#include "resources/enterkey.h"
 #include "resources/texts.h"
 
 #include <QCloseEvent>
@@ -23,13 +24,13 @@ FrmDisplay::FrmDisplay() : SiteLinks(this) {
     // As laid out, every thumbnail shows the apple and the result panel holds the apple's
     // reading, as if the apple had been chosen; the hand-over puts the other fruits on thumbnails 1
     // to 11.
-    const QPixmap appleThumbnail = IMGSmallImages.picture(1);
-    for (ClickLabel *thumbnail : m_thumbnails)
-        thumbnail->setPicture(appleThumbnail);
+    for (int i = 0; i < int(m_thumbnails.size()); ++i)
+        showOnThumbnail(i, 0);
     picSmallFruit_Click(0);
 
     Appearance::centreOnScreen(this);
     ui.cmdBack->setFocus();
+    EnterKey::pressesButton(ui.cmdBack);
 
     for (int i = 0; i < int(m_thumbnails.size()); ++i)
         connect(m_thumbnails[size_t(i)], &ClickLabel::clicked, this,
@@ -44,15 +45,19 @@ ClickLabel *FrmDisplay::picSmallFruit(int index) const {
     return index >= 0 && index < int(m_thumbnails.size()) ? m_thumbnails[size_t(index)] : nullptr;
 }
 
-// A picture that does not decode leaves the one shown before in its place.
-static void showPicture(ClickLabel *box, const QPixmap &picture) {
-    if (!picture.isNull())
-        box->setPicture(picture);
-}
-
 void FrmDisplay::loadThumbnails() {
     for (int i = 1; i <= 11; ++i)
-        showPicture(picSmallFruit(i), IMGSmallImages.picture(i + 1));
+        showOnThumbnail(i, i);
+}
+
+// A picture is named after the fruit it shows, which is what a screen reader says of it. A
+// picture that does not decode leaves the one shown before in its place, with its name.
+void FrmDisplay::showOnThumbnail(int index, int fruitIndex) {
+    const QPixmap picture = IMGSmallImages.picture(fruitIndex + 1, devicePixelRatio());
+    if (picture.isNull())
+        return;
+    picSmallFruit(index)->setPicture(picture);
+    picSmallFruit(index)->setAccessibleName(FruitCatalogue::displayName(fruitIndex));
 }
 
 void FrmDisplay::showChooserPanel() {
@@ -61,8 +66,14 @@ void FrmDisplay::showChooserPanel() {
 
 void FrmDisplay::picSmallFruit_Click(int index) {
     const std::optional<Fruit> fruit = FruitCatalogue::at(index);
-    guarded(
-        [&] { showPicture(ui.picBigFruit, IMGBigImages.picture(fruit.value().pictureEntry())); });
+    guarded([&] {
+        const QPixmap picture =
+            IMGBigImages.picture(fruit.value().pictureEntry(), devicePixelRatio());
+        if (picture.isNull())
+            return;
+        ui.picBigFruit->setPicture(picture);
+        ui.picBigFruit->setAccessibleName(fruit.value().displayName);
+    });
     guarded([&] {
         ui.lblFruitName->setCaption(fruit.value().displayName);
         ui.lblFruitDesc->setCaption(fruit.value().description);

@@ -38,6 +38,7 @@ protected:
 
 private:
     void Form_Unload();
+    void showOnThumbnail(int index, int fruitIndex);
 
     std::array<ClickLabel *, 12> m_thumbnails{};
 };

@@ -9,6 +9,7 @@
 #include "reading/frmdisplay.h"
 #include "reading/namekeyfilter.h"
 #include "resources/appearance.h"
+#include "resources/enterkey.h"
 #include "resources/texts.h"
 
 #include <QCloseEvent>
@@ -25,6 +26,10 @@ FrmMain::FrmMain() : SiteLinks(this) {
     ui.txtFirstName->setAttribute(Qt::WA_InputMethodEnabled, false);
     ui.txtFirstName->installEventFilter(this);
     ui.cmdExit->setFocus();
+    // Enter presses the reading button once the user has tabbed to it. The unseen Exit
+    // button, which has the focus when the window opens, is left to Space and Alt+X, and the
+    // window has no default button: Enter in the name box does nothing.
+    EnterKey::pressesButton(ui.cmdNext);
 
     connect(ui.cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);
     connect(ui.mnuNext, &QAction::triggered, this, &FrmMain::mnuNext_Click);

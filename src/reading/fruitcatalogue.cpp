@@ -15,12 +15,17 @@ static constexpr std::array<const char *, count> displayNames = {
     "Mango", "Orange", "Paneapple",    "Papaya", "Peach",   "Pear",
 };
 
+QString displayName(int index) {
+    return index >= 0 && index < count ? QString::fromLatin1(displayNames[size_t(index)])
+                                       : QString();
+}
+
 std::optional<Fruit> at(int index) {
     if (index < 0 || index >= count)
         return std::nullopt;
     Fruit fruit;
     fruit.index = index;
-    fruit.displayName = QString::fromLatin1(displayNames[size_t(index)]);
+    fruit.displayName = displayName(index);
     fruit.pictureKey = QString::fromLatin1(FruitKeys::pictureKeys[size_t(index)]);
     QString textName = fruit.pictureKey;
     textName.chop(4); // ".jpg"

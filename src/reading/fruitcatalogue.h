@@ -20,5 +20,7 @@ inline constexpr int count = 12;
 
 // The fruit with this index; none for an index outside 0 to 11.
 std::optional<Fruit> at(int index);
+// Its display name alone, without reading its description; empty outside 0 to 11.
+QString displayName(int index);
 
 } // namespace FruitCatalogue

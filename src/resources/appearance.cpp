@@ -1,6 +1,9 @@
 #include "resources/appearance.h"
 
+#include "resources/windowframe.h"
+
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
 #include <QScreen>
 #include <QStyle>
@@ -39,12 +42,44 @@ void fixSize(QWidget *window) {
     }
 }
 
-void centreOnScreen(QWidget *window) {
+namespace {
+
+// Where the window goes for it and its frame to lie in the middle of the screen's free area.
+QPoint centred(const QWidget *window, const QMargins &frame) {
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
-        return;
+        return window->pos();
     const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+    const QSize outer = window->size().grownBy(frame);
+    return area.topLeft() + QPoint((area.width() - outer.width()) / 2 + frame.left(),
+                                   (area.height() - outer.height()) / 2 + frame.top());
+}
+
+// Just before a window first reaches the screen, the window manager is asked for the frame it
+// is going to put around it, and the window moves for it and that frame to lie in the middle.
+// A window shown while it is held off the screen waits for the time it really shows.
+class CentreWithFrame : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && !window->testAttribute(Qt::WA_DontShowOnScreen)) {
+            window->removeEventFilter(this);
+            const QMargins frame = WindowFrame::expected(window);
+            if (!frame.isNull())
+                window->setGeometry(QRect(centred(window, frame), window->size()));
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+// Until then the window itself lies in the middle, which is where it stays when no window
+// manager says what frame it gives.
+void centreOnScreen(QWidget *window) {
+    window->setGeometry(QRect(centred(window, QMargins()), window->size()));
+    static CentreWithFrame withFrame;
+    window->installEventFilter(&withFrame);
 }
 
 } // namespace Appearance

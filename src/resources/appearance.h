@@ -21,7 +21,8 @@ void buildFixedWindow(Window *window, Ui &ui, Qt::WindowFlags extra = {});
 void setFixedWindowFlags(QWidget *window, Qt::WindowFlags extra);
 void fixSize(QWidget *window);
 
-// Places a window in the middle of its screen before it is first shown.
+// Places a window in the middle of its screen before it is first shown; as it first shows, the
+// frame its window manager gives it is counted in.
 void centreOnScreen(QWidget *window);
 
 template <class Window, class Ui>

@@ -1,8 +1,24 @@
 #include "resources/clicklabel.h"
 
+#include "resources/clicklabelaccessible.h"
+
+#include <QMetaMethod>
 #include <QMouseEvent>
 
-ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {
+    static const bool accessible =
+        (QAccessible::installFactory(ClickLabelAccessible::factory), true);
+    Q_UNUSED(accessible);
+}
+
+void ClickLabel::click() {
+    emit clicked();
+}
+
+bool ClickLabel::reactsToClicks() const {
+    static const QMetaMethod clickedSignal = QMetaMethod::fromSignal(&ClickLabel::clicked);
+    return isSignalConnected(clickedSignal);
+}
 
 void ClickLabel::setAutoSize(bool on) {
     m_autoSize = on;
@@ -86,10 +102,10 @@ void ClickLabel::mousePressEvent(QMouseEvent *event) {
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const bool clickedHere = m_pressed && event->button() == Qt::LeftButton &&
+                             rect().contains(event->position().toPoint());
     m_pressed = false;
     event->accept();
-    if (click)
-        emit clicked();
+    if (clickedHere)
+        click();
 }

@@ -27,6 +27,13 @@ public:
     void setPicture(const QPixmap &picture);
 
     static QString displayedCaption(const QString &caption);
+    // Whether anything acts on the label's clicks.
+    bool reactsToClicks() const;
+
+public slots:
+    // Reacts as to a click of the mouse: for a screen reader's press, and for code that drives
+    // the label.
+    void click();
 
 signals:
     void clicked();

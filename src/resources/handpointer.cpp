@@ -8,21 +8,34 @@
 
 namespace Pointers {
 
-static QCursor loadHand(const char *path) {
-    const QPixmap picture(QString::fromLatin1(path));
+// The hand drawn `scale` times larger, its hot spot on the same fingertip. The window system
+// takes the picture and the hot spot pixel for pixel, so the hot spot is in the picture's own
+// pixels too.
+static QCursor loadHand(const char *path, int scale) {
+    QPixmap picture(QString::fromLatin1(path));
     if (picture.isNull())
         return QCursor(Qt::PointingHandCursor);
-    return QCursor(picture, kHandHotSpotX, kHandHotSpotY);
+    picture.setDevicePixelRatio(scale);
+    return QCursor(picture, kHandHotSpotX * scale, kHandHotSpotY * scale);
 }
 
-QCursor cursor(HandPointer kind) {
+QCursor cursor(HandPointer kind, qreal devicePixelRatio) {
+    const bool twice = devicePixelRatio >= 2;
     switch (kind) {
     case HandPointer::TwoColour: {
-        static const QCursor hand = loadHand(":/pictures/hand2.ico");
+        if (twice) {
+            static const QCursor hand = loadHand(":/pictures/hand2@2x.ico", 2);
+            return hand;
+        }
+        static const QCursor hand = loadHand(":/pictures/hand2.ico", 1);
         return hand;
     }
     case HandPointer::SixteenColour: {
-        static const QCursor hand = loadHand(":/pictures/hand16.ico");
+        if (twice) {
+            static const QCursor hand = loadHand(":/pictures/hand16@2x.ico", 2);
+            return hand;
+        }
+        static const QCursor hand = loadHand(":/pictures/hand16.ico", 1);
         return hand;
     }
     case HandPointer::None:
@@ -41,7 +54,8 @@ public:
         if (event->type() == QEvent::Enter) {
             auto *widget = static_cast<QWidget *>(watched);
             widget->removeEventFilter(this);
-            widget->setCursor(cursor(HandPointer(widget->property(kPendingPointer).toInt())));
+            widget->setCursor(cursor(HandPointer(widget->property(kPendingPointer).toInt()),
+                                     widget->devicePixelRatio()));
         }
         return false;
     }

@@ -9,8 +9,9 @@ enum class HandPointer { None = 0, TwoColour = 2, SixteenColour = 16 };
 
 namespace Pointers {
 
-// The pointer's cursor, decoded on first use; the arrow for HandPointer::None.
-QCursor cursor(HandPointer kind);
+// The pointer's cursor, decoded on first use; the arrow for HandPointer::None. From 2 device
+// pixels to a pixel on, the hand is the one drawn at twice the size (its @2x file).
+QCursor cursor(HandPointer kind, qreal devicePixelRatio = 1);
 
 // The widget shows the pointer while the mouse is over it. The picture is decoded the first
 // time the mouse comes over the widget, not when its window is built.

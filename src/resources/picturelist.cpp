@@ -5,12 +5,26 @@
 #include <QFileInfo>
 
 PictureList::PictureList(QStringList resourcePaths)
-    : m_paths(std::move(resourcePaths)), m_decoded(m_paths.size()) {}
+    : m_paths(std::move(resourcePaths)), m_decoded(m_paths.size()),
+      m_decodedDoubleSize(m_paths.size()) {}
 
-QPixmap PictureList::picture(int entry) const {
+static QString doubleSizePath(const QString &path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
+
+QPixmap PictureList::picture(int entry, qreal devicePixelRatio) const {
     if (!contains(entry))
         return {};
-    QPixmap &slot = m_decoded[size_t(entry - 1)];
+    const size_t index = size_t(entry - 1);
+    if (devicePixelRatio >= 2) {
+        QPixmap &twice = m_decodedDoubleSize[index];
+        if (twice.isNull() && twice.load(doubleSizePath(m_paths[entry - 1])))
+            twice.setDevicePixelRatio(2);
+        if (!twice.isNull())
+            return twice;
+    }
+    QPixmap &slot = m_decoded[index];
     if (slot.isNull())
         slot.load(m_paths[entry - 1]);
     return slot;

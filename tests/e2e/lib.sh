@@ -12,6 +12,7 @@ E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 SITE=${QUINTAVEL_SITE:?the site address the application was built with}
 WORK=$(mktemp -d)
 APP_PIDS=()
+SERVICE_PIDS=()
 XVFB_PID=
 WATCH_PID=
 TIMEOUT=${E2E_TIMEOUT:-30} # seconds; only a failing test waits this long
@@ -19,6 +20,9 @@ TIMEOUT=${E2E_TIMEOUT:-30} # seconds; only a failing test waits this long
 cleanup() {
     for pid in "${APP_PIDS[@]}"; do
         { kill -9 "$pid" && wait "$pid"; } 2>/dev/null || true
+    done
+    for pid in "${SERVICE_PIDS[@]}"; do
+        { kill "$pid" && wait "$pid"; } 2>/dev/null || true
     done
     [ -n "$WATCH_PID" ] && kill "$WATCH_PID" 2>/dev/null || true
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
@@ -148,6 +152,13 @@ is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 window_geometry() { # prints: x y width height
     xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
         /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+
+# Starts a helper that a test needs beside the application on its display, such as a session
+# bus or a window manager; it ends with the test, after the application.
+start_service() {
+    "$@" >>"$WORK/services.log" 2>&1 &
+    SERVICE_PIDS+=("$!")
 }
 
 # Starts program $1 (the application or a copy of it) with the NAME=VALUE settings that follow

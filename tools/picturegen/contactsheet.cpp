@@ -16,17 +16,22 @@ const QColor kSheetBackground(0x3a, 0x3a, 0x3a);
 const QColor kLabelColour(0xf0, 0xf0, 0xf0);
 const QColor kMissingColour(0xe0, 0x30, 0x30);
 
-// Draws `image` `zoom` times larger at `at`, or a marked box of `expected` size if it is missing.
-void drawPicture(QPainter &p, QPoint at, const QImage &image, QSize expected, int zoom) {
+// Draws `image` filling `box`, or marks the box if the picture is missing.
+void drawPicture(QPainter &p, const QRect &box, const QImage &image) {
     if (image.isNull()) {
         p.setPen(QPen(kMissingColour, 2));
         p.setBrush(Qt::NoBrush);
-        const QRect box(at, expected * zoom);
         p.drawRect(box);
         p.drawText(box, Qt::AlignCenter, QStringLiteral("missing"));
         return;
     }
-    p.drawImage(QRect(at, image.size() * zoom), image);
+    p.drawImage(box, image);
+}
+
+// The picture of that file name drawn at twice its size, in its own file beside it.
+QString doubleSize(const QString &name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
 }
 
 void drawCheckerboard(QPainter &p, const QRect &area, int square) {
@@ -48,7 +53,7 @@ QImage renderContactSheet(const QString &directory, int zoom) {
     for (const FruitPicture &fruit : fruits)
         widestThumbnail = widestThumbnail.expandedTo(fruit.thumbnailSize);
     const QSize cell(kGap + (widestThumbnail.width() + kLargePictureSize.width()) * zoom,
-                     kLabelHeight + kLargePictureSize.height() * zoom);
+                     kLabelHeight + 2 * kLargePictureSize.height() * zoom + kGap);
     const int fruitRows = (int(fruits.size()) + kColumns - 1) / kColumns;
 
     const QStringList icons = {QStringLiteral("icon.ico"), QStringLiteral("hand2.ico"),
@@ -56,9 +61,10 @@ QImage renderContactSheet(const QString &directory, int zoom) {
     const int iconZoom = zoom * 4;
     const int iconBox = 32 * iconZoom;
     const int iconsTop = kMargin + fruitRows * (cell.height() + kGap);
+    const int iconRow = kLabelHeight + iconBox + kGap;
 
     QImage sheet(2 * kMargin + kColumns * cell.width() + (kColumns - 1) * kGap,
-                 iconsTop + kLabelHeight + iconBox + kMargin, QImage::Format_RGB32);
+                 iconsTop + 2 * iconRow + kMargin, QImage::Format_RGB32);
     sheet.fill(kSheetBackground);
     QPainter p(&sheet);
 
@@ -70,21 +76,31 @@ QImage renderContactSheet(const QString &directory, int zoom) {
         p.setPen(kLabelColour);
         p.drawText(QRect(origin, QSize(cell.width(), kLabelHeight)),
                    Qt::AlignLeft | Qt::AlignVCenter, key);
-        const QPoint picturesAt = origin + QPoint(0, kLabelHeight);
-        drawPicture(p, picturesAt, QImage(dir.filePath(QStringLiteral("small/") + key)),
-                    fruit.thumbnailSize, zoom);
-        drawPicture(p, picturesAt + QPoint(widestThumbnail.width() * zoom + kGap, 0),
-                    QImage(dir.filePath(QStringLiteral("big/") + key)), kLargePictureSize, zoom);
+        for (int twice = 0; twice <= 1; ++twice) {
+            const QString name = twice ? doubleSize(key) : key;
+            const QPoint at =
+                origin +
+                QPoint(0, kLabelHeight + twice * (kLargePictureSize.height() * zoom + kGap));
+            drawPicture(p, QRect(at, fruit.thumbnailSize * zoom),
+                        QImage(dir.filePath(QStringLiteral("small/") + name)));
+            drawPicture(p,
+                        QRect(at + QPoint(widestThumbnail.width() * zoom + kGap, 0),
+                              kLargePictureSize * zoom),
+                        QImage(dir.filePath(QStringLiteral("big/") + name)));
+        }
     }
 
-    for (int i = 0; i < int(icons.size()); ++i) {
-        const QPoint origin(kMargin + i * (iconBox + 3 * kGap), iconsTop);
-        p.setPen(kLabelColour);
-        p.drawText(QRect(origin, QSize(iconBox, kLabelHeight)), Qt::AlignLeft | Qt::AlignVCenter,
-                   icons[i]);
-        const QRect box(origin + QPoint(0, kLabelHeight), QSize(iconBox, iconBox));
-        drawCheckerboard(p, box, iconZoom * 2);
-        drawPicture(p, box.topLeft(), QImage(dir.filePath(icons[i])), QSize(32, 32), iconZoom);
+    for (int twice = 0; twice <= 1; ++twice) {
+        for (int i = 0; i < int(icons.size()); ++i) {
+            const QString name = twice ? doubleSize(icons[i]) : icons[i];
+            const QPoint origin(kMargin + i * (iconBox + 3 * kGap), iconsTop + twice * iconRow);
+            p.setPen(kLabelColour);
+            p.drawText(QRect(origin, QSize(iconBox, kLabelHeight)),
+                       Qt::AlignLeft | Qt::AlignVCenter, name);
+            const QRect box(origin + QPoint(0, kLabelHeight), QSize(iconBox, iconBox));
+            drawCheckerboard(p, box, iconZoom * 2);
+            drawPicture(p, box, QImage(dir.filePath(name)));
+        }
     }
     p.end();
     return sheet;

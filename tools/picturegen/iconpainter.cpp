@@ -102,6 +102,52 @@ const QList<QRgb> kSixteenColours = {
     qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
 };
 
+// The hand art at a cell, a space outside it.
+char handArtAt(int col, int row) {
+    if (row < 0 || row >= int(kHandArt.size()) || col < 0 || col >= int(kHandArt[0].size()))
+        return ' ';
+    return kHandArt[size_t(row)][size_t(col)];
+}
+
+// How far out from the middle of the hand what lies beside an outline is: the surround, then
+// the shading along the fingers' right edges, then the white.
+int outwardness(char art) {
+    return art == ' ' ? 3 : art == '-' ? 2 : art == '.' ? 1 : 0;
+}
+
+// The art at pixel (x, y) of the icon when the hand is drawn `scale` times larger. Each cell
+// becomes a square of pixels, and the outline keeps the width of one pixel: of an outline
+// square only the side towards the surround stays black, or, where the outline parts two
+// fingers, the side towards the shading (towards the left or the top between two whites). The
+// rest of the square takes the colour of the hand beside it. At scale 1 this is the art itself.
+char scaledHandArt(int x, int y, int scale) {
+    const auto artAt = [scale](int px, int py) {
+        return px < 0 || py < 0 ? ' ' : handArtAt(px / scale - kHandLeft, py / scale - kHandTop);
+    };
+    const char art = artAt(x, y);
+    if (art != '#')
+        return art;
+    constexpr int sides[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    for (const auto &side : sides)
+        if (artAt(x + side[0], y + side[1]) == ' ')
+            return art;
+    for (const auto &side : sides) {
+        const int dx = side[0], dy = side[1];
+        const char beside = artAt(x + dx, y + dy);
+        // Only a pixel with more of its outline square behind it gives way.
+        const bool squareBehind = (x - dx) / scale == x / scale && (y - dy) / scale == y / scale &&
+                                  x - dx >= 0 && y - dy >= 0;
+        if (beside == '#' || !squareBehind)
+            continue;
+        const char across = handArtAt(x / scale - dx - kHandLeft, y / scale - dy - kHandTop);
+        const bool forward = dx > 0 || dy > 0;
+        if (outwardness(across) > outwardness(beside) ||
+            (outwardness(across) == outwardness(beside) && forward))
+            return beside;
+    }
+    return art;
+}
+
 } // namespace
 
 QImage paintApplicationIcon(int size) {
@@ -154,8 +200,12 @@ PaletteIcon applicationIcon() {
 }
 
 PaletteIcon handPointer(int bitsPerPixel) {
+    return handPointer(bitsPerPixel, 1);
+}
+
+PaletteIcon handPointer(int bitsPerPixel, int scale) {
     PaletteIcon icon;
-    icon.size = kIconSize;
+    icon.size = kIconSize * scale;
     icon.bitsPerPixel = bitsPerPixel;
     int black = 0, white = 1, shade = 1;
     if (bitsPerPixel == 1) {
@@ -167,11 +217,11 @@ PaletteIcon handPointer(int bitsPerPixel) {
     } else {
         throw std::invalid_argument("the hand pointer comes in 1 or 4 bits per pixel");
     }
-    icon.pixels.assign(size_t(kIconSize) * size_t(kIconSize), PaletteIcon::transparent);
-    for (size_t row = 0; row < kHandArt.size(); ++row) {
-        for (size_t col = 0; col < kHandArt[row].size(); ++col) {
-            int &pixel = icon.at(kHandLeft + int(col), kHandTop + int(row));
-            switch (kHandArt[row][col]) {
+    icon.pixels.assign(size_t(icon.size) * size_t(icon.size), PaletteIcon::transparent);
+    for (int y = 0; y < icon.size; ++y) {
+        for (int x = 0; x < icon.size; ++x) {
+            int &pixel = icon.at(x, y);
+            switch (scaledHandArt(x, y, scale)) {
             case '#':
                 pixel = black;
                 break;
@@ -187,4 +237,8 @@ PaletteIcon handPointer(int bitsPerPixel) {
         }
     }
     return icon;
+}
+
+PaletteIcon applicationIcon(int scale) {
+    return toPaletteIcon256(paintApplicationIcon(kIconSize * scale));
 }

@@ -14,3 +14,8 @@ QImage paintApplicationIcon(int size);
 // fingertip on the hand cursor's hot spot. Two colours at 1 bit per pixel; at 4 bits per pixel
 // it gains grey shading from the 16 standard colours.
 PaletteIcon handPointer(int bitsPerPixel);
+
+// The icon and the hand pointer at `scale` times their size, for screens with as many device
+// pixels to a pixel: the icon drawn afresh at that size, the hand with an outline as fine.
+PaletteIcon applicationIcon(int scale);
+PaletteIcon handPointer(int bitsPerPixel, int scale);

@@ -28,6 +28,17 @@ struct JpegBudget {
 constexpr JpegBudget kThumbnailBudget{1100, 1780, 95};
 constexpr JpegBudget kLargeBudget{1800, 26000, 95};
 
+// Screens with two device pixels to a pixel get every picture drawn afresh at twice its size,
+// in a file beside it whose name carries "@2x". Those may be up to four times as large.
+constexpr int kDoubleSize = 2;
+constexpr JpegBudget kDoubleThumbnailBudget{1100, 4 * 1780, 95};
+constexpr JpegBudget kDoubleLargeBudget{1800, 4 * 26000, 95};
+
+QString doubleSizeName(const QString &name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
+}
+
 QTextStream &err() {
     static QTextStream stream(stderr);
     return stream;
@@ -38,15 +49,16 @@ QTextStream &out() {
     return stream;
 }
 
-QImage renderFruit(const FruitPicture &fruit, QSize size) {
+QImage renderFruit(const FruitPicture &fruit, QSize size, int scale) {
+    size *= scale;
     QImage big(size * kSupersample, QImage::Format_RGB32);
     QPainter p(&big);
     paintFruitPicture(p, fruit, QRectF(QPointF(0, 0), QSizeF(big.size())));
     p.end();
     QImage image = big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    // 96 dots per inch, stated so it never depends on the screen.
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
+    // 96 dots per inch at scale 1, stated so it never depends on the screen.
+    image.setDotsPerMeterX(3780 * scale);
+    image.setDotsPerMeterY(3780 * scale);
     return image;
 }
 
@@ -79,16 +91,16 @@ bool writeFile(const QString &path, const QByteArray &bytes) {
     return true;
 }
 
-bool writeFruit(const QString &path, const FruitPicture &fruit, QSize size,
+bool writeFruit(const QString &path, const FruitPicture &fruit, QSize size, int scale,
                 const JpegBudget &budget) {
-    const auto [bytes, quality] = fitJpeg(renderFruit(fruit, size), budget);
+    const auto [bytes, quality] = fitJpeg(renderFruit(fruit, size, scale), budget);
     if (bytes.size() < budget.minBytes) {
         err() << path << ": " << bytes.size() << " bytes, outside " << budget.minBytes << ".."
               << budget.maxBytes << Qt::endl;
         return false;
     }
-    out() << path << ": " << size.width() << "x" << size.height() << ", quality " << quality << ", "
-          << bytes.size() << " bytes" << Qt::endl;
+    out() << path << ": " << size.width() * scale << "x" << size.height() * scale << ", quality "
+          << quality << ", " << bytes.size() << " bytes" << Qt::endl;
     return writeFile(path, bytes);
 }
 
@@ -188,12 +200,19 @@ bool writeAllPictures(const QString &directory) {
     for (const FruitPicture &fruit : fruitPictures()) {
         const QString key = QString::fromLatin1(fruit.key);
         ok &= writeFruit(dir.filePath(QStringLiteral("small/") + key), fruit, fruit.thumbnailSize,
-                         kThumbnailBudget);
-        ok &= writeFruit(dir.filePath(QStringLiteral("big/") + key), fruit, kLargePictureSize,
+                         1, kThumbnailBudget);
+        ok &= writeFruit(dir.filePath(QStringLiteral("big/") + key), fruit, kLargePictureSize, 1,
                          kLargeBudget);
+        ok &= writeFruit(dir.filePath(QStringLiteral("small/") + doubleSizeName(key)), fruit,
+                         fruit.thumbnailSize, kDoubleSize, kDoubleThumbnailBudget);
+        ok &= writeFruit(dir.filePath(QStringLiteral("big/") + doubleSizeName(key)), fruit,
+                         kLargePictureSize, kDoubleSize, kDoubleLargeBudget);
     }
     ok &= writeIcon(dir.filePath(QStringLiteral("icon.ico")), applicationIcon());
     ok &= writeIcon(dir.filePath(QStringLiteral("hand2.ico")), handPointer(1));
     ok &= writeIcon(dir.filePath(QStringLiteral("hand16.ico")), handPointer(4));
+    ok &= writeIcon(dir.filePath(QStringLiteral("icon@2x.ico")), applicationIcon(kDoubleSize));
+    ok &= writeIcon(dir.filePath(QStringLiteral("hand2@2x.ico")), handPointer(1, kDoubleSize));
+    ok &= writeIcon(dir.filePath(QStringLiteral("hand16@2x.ico")), handPointer(4, kDoubleSize));
     return ok;
 }

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# A whole reading through the accessibility bus alone, as a screen reader user takes it: the
+# windows' titles, the controls' roles and names, and every step taken by an accessible action.
+source "$(dirname "$0")/lib.sh"
+texts=$(cd "$(dirname "$0")/../../src/resources/texts" && pwd)
+
+# A session bus of the test's own. The accessibility bus starts on it when first asked for, and
+# is switched on as a screen reader switches it on; the application then joins it by itself.
+start_service dbus-daemon --session --nofork --print-address=4 4>"$WORK/bus"
+wait_until test -s "$WORK/bus" || fail "the session bus did not start"
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$WORK/bus")
+export DBUS_SESSION_BUS_ADDRESS
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+    variant:boolean:true >/dev/null || fail "the accessibility bus did not start"
+
+m=$(mark)
+start_app
+app=$LAST_PID
+wait_map "$m" "Quintavel v1.20" "$app" 496 >/dev/null || fail "the main window did not appear"
+/usr/bin/python3 "$E2E_DIR/screenreader.py" "$app" "$texts" "$OPENED" "$(page home-page)" ||
+    fail "the reading through the accessibility bus broke off"
+wait_exit "$app" || fail "the farewell window's Exit did not end the process"
+[ "$EXIT_STATUS" = 0 ] || fail "the process ended with status $EXIT_STATUS"
+pass "the farewell window's Exit, pressed through the bus, ends the process with status 0"

@@ -1,0 +1,66 @@
+#include "testsupport.h"
+
+#include "app/forms.h"
+#include "outreach/frmfarewell.h"
+#include "reading/frmdisplay.h"
+#include "reading/frmmain.h"
+#include "resources/handpointer.h"
+
+using namespace TestSupport;
+
+// The screen of this test has two device pixels to a pixel, set before the application starts.
+static const bool g_twoDevicePixels = qputenv("QT_SCALE_FACTOR", "2");
+
+// At 200 % every picture comes from its drawing at twice the size and keeps its size on the
+// screen, so the layout stays as it is and only the pictures grow sharper.
+class TestDoubleSize : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        QVERIFY(g_twoDevicePixels);
+        startApplication();
+        Forms::frmMain().ui.txtFirstName->setText(QStringLiteral("ANN"));
+        Forms::frmMain().cmdNext_Click();
+        Forms::frmDisplay().picSmallFruit_Click(8);
+    }
+    void cleanup() { endApplication(); }
+
+    void picturesAreDrawnTwiceAsLarge_data() {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("box");
+        QTest::newRow("thumbnail 0, the apple")
+            << "picSmallFruit_0" << QSize(60, 50) << QSize(60, 50);
+        QTest::newRow("thumbnail 4, the coconut")
+            << "picSmallFruit_4" << QSize(61, 49) << QSize(61, 49);
+        QTest::newRow("the big pineapple") << "picBigFruit" << QSize(137, 103) << QSize(137, 103);
+        QTest::newRow("the farewell window's icon")
+            << "picFarewellIcon" << QSize(32, 32) << QSize(36, 36);
+    }
+    void picturesAreDrawnTwiceAsLarge() {
+        QFETCH(QString, widget);
+        QFETCH(QSize, size);
+        QFETCH(QSize, box);
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
+        auto *label = Forms::frmDisplay().findChild<QLabel *>(widget);
+        if (!label)
+            label = Forms::frmFarewell().findChild<QLabel *>(widget);
+        QVERIFY(label);
+        QCOMPARE(label->pixmap().devicePixelRatio(), 2.0);
+        QCOMPARE(label->pixmap().size(), size * 2);
+        QCOMPARE(label->size(), box);
+    }
+
+    void handPointerIsDrawnTwiceAsLarge() {
+        for (HandPointer kind : {HandPointer::TwoColour, HandPointer::SixteenColour}) {
+            const QCursor hand = Pointers::cursor(kind, 2);
+            QCOMPARE(hand.pixmap().size(), QSize(64, 64));
+            // The window system takes the hot spot in the picture's own pixels.
+            QCOMPARE(hand.hotSpot(), 2 * Pointers::cursor(kind).hotSpot());
+        }
+    }
+};
+
+QUINTAVEL_TEST_MAIN(TestDoubleSize)
+#include "test_doublesize.moc"
