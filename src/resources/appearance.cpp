@@ -1,5 +1,6 @@
 #include "resources/appearance.h"
 
+#include "resources/fontstandins.h"
 #include "resources/windowframe.h"
 
 #include <QApplication>
@@ -15,11 +16,23 @@ namespace Appearance {
 void apply(QApplication &app) {
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(fusion);
-    // Verdana and MS Sans Serif are used where installed; otherwise these stand in.
-    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"),
-                                                           QStringLiteral("Bitstream Vera Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    // A font that still names a missing family finds its stand-ins through Qt.
+    for (const FontStandIns::StandIns &entry : FontStandIns::all())
+        QFont::insertSubstitutions(entry.family, entry.closest);
+}
+
+InstalledFamilies::InstalledFamilies(QWidget *window) : m_window(window) {
+    window->installEventFilter(this);
+}
+
+bool InstalledFamilies::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_window && event->type() == QEvent::StyleChange) {
+        const QString sheet = m_window->styleSheet();
+        const QString named = FontStandIns::renamed(sheet, FontStandIns::here());
+        if (named != sheet)
+            m_window->setStyleSheet(named);
+    }
+    return false;
 }
 
 void setFixedWindowFlags(QWidget *window, Qt::WindowFlags extra) {

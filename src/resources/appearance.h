@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <Qt>
 
 class QApplication;
@@ -10,6 +11,19 @@ namespace Appearance {
 // One look on every desktop: the Fusion style, and the Windows font families the windows
 // name mapped to close families when they are not installed.
 void apply(QApplication &app);
+
+// While a window is built from its description, the style sheet the description gives it names
+// the installed stand-ins of the families that are missing. The description sets the sheet on
+// the window before it creates any widget, and the sheet is renamed right then, while no widget
+// has read it yet.
+class InstalledFamilies : public QObject {
+public:
+    explicit InstalledFamilies(QWidget *window);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_window;
+};
 
 // Builds a window from its description as a fixed-size window: the user cannot resize it, and
 // it has no minimise or maximise box. Extra flags (staying on top) are set in the same step.
@@ -28,7 +42,10 @@ void centreOnScreen(QWidget *window);
 template <class Window, class Ui>
 void buildFixedWindow(Window *window, Ui &ui, Qt::WindowFlags extra) {
     setFixedWindowFlags(window, extra);
-    ui.setupUi(window);
+    {
+        InstalledFamilies families(window);
+        ui.setupUi(window);
+    }
     fixSize(window);
 }
 

@@ -1,0 +1,71 @@
+#include "resources/fontstandins.h"
+
+#include <QFontDatabase>
+#include <QSet>
+
+namespace FontStandIns {
+
+namespace {
+
+// A family that more than one foundry makes is listed once for each, as "Name [Foundry]".
+QSet<QString> installedFamilies() {
+    QSet<QString> names;
+    for (const QString &listed : QFontDatabase::families()) {
+        const qsizetype foundry = listed.indexOf(QLatin1String(" ["));
+        names.insert((foundry < 0 ? listed : listed.left(foundry)).toCaseFolded());
+    }
+    return names;
+}
+
+const QSet<QString> &installedHere() {
+    static const QSet<QString> names = installedFamilies();
+    return names;
+}
+
+QString quoted(const QString &family) {
+    return QLatin1Char('"') + family + QLatin1Char('"');
+}
+
+} // namespace
+
+const QList<StandIns> &all() {
+    static const QList<StandIns> table = {
+        {QStringLiteral("Verdana"),
+         {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")}},
+        {QStringLiteral("MS Sans Serif"),
+         {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
+    };
+    return table;
+}
+
+QList<Rename> choose(const std::function<bool(const QString &family)> &installed) {
+    QList<Rename> renames;
+    for (const StandIns &entry : all()) {
+        if (installed(entry.family))
+            continue;
+        for (const QString &standIn : entry.closest) {
+            if (installed(standIn)) {
+                renames.append({entry.family, standIn});
+                break;
+            }
+        }
+    }
+    return renames;
+}
+
+bool installed(const QString &family) {
+    return installedHere().contains(family.toCaseFolded());
+}
+
+const QList<Rename> &here() {
+    static const QList<Rename> renames = choose(installed);
+    return renames;
+}
+
+QString renamed(QString styleSheet, const QList<Rename> &renames) {
+    for (const Rename &rename : renames)
+        styleSheet.replace(quoted(rename.from), quoted(rename.to), Qt::CaseInsensitive);
+    return styleSheet;
+}
+
+} // namespace FontStandIns

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// The windows' style sheets name Windows font families. Where one is not installed, the first
+// installed family of its stand-ins takes its place: the style sheets then name that family
+// directly, since every font Qt loads for a family it cannot find costs it a search through
+// all the installed fonts for the closest ones.
+namespace FontStandIns {
+
+struct StandIns {
+    QString family;      // as the style sheets name it
+    QStringList closest; // the closest first
+};
+
+// Every family the style sheets name, with its stand-ins.
+const QList<StandIns> &all();
+
+// A family the style sheets name, and the family they name instead.
+struct Rename {
+    QString from;
+    QString to;
+    bool operator==(const Rename &) const = default;
+};
+
+// The renames for the families that are not installed and have a stand-in that is. A family
+// with no stand-in installed keeps its name, and Qt looks for a face as it would.
+QList<Rename> choose(const std::function<bool(const QString &family)> &installed);
+
+// Whether Qt finds the family among the fonts of this system, as it matches a family a font
+// asks for: by name, whatever the case.
+bool installed(const QString &family);
+
+// The renames for the fonts of this system, chosen on first use.
+const QList<Rename> &here();
+
+// The style sheet with every quoted name of a renamed family replaced.
+QString renamed(QString styleSheet, const QList<Rename> &renames);
+
+} // namespace FontStandIns
