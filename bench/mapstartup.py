@@ -5,16 +5,19 @@ being mapped, and resident memory once it is up.
     bench/mapstartup.py [--runs N] [--settle SECONDS] [QUINTAVEL [BARE_WINDOW]]
 
 Both programs default to the release build (build/release/bin/quintavel and
-build/release/bin/bench_barewindow). Each run starts one program on a private Xvfb, in a fresh
-runtime and configuration directory, and ends it with SIGKILL once measured. The two programs
-take turns run by run, the first of each pair changing every round, so that drift on a busy
-machine falls on both alike; a warm-up round is not counted. Both are measured the same way:
+build/release/bin/bench_barewindow). Each run starts one program on a private Xvfb and ends it
+with SIGKILL once measured. As on a desktop, every run gets a fresh runtime directory in memory
+(below /dev/shm), and each program keeps one configuration directory on disk for all its runs:
+the warm-up round, which is not counted, is its first start, and the counted ones are the
+starts a user makes every day. The two programs take turns run by run, the first of each pair
+changing every round, so that drift on a busy machine falls on both alike. Both are measured the same way:
 the clock starts just before the fork and exec and stops when the X server reports the map of
 the process's first top-level window; memory is VmRSS, read --settle seconds after that map.
 It prints each program's medians, their ratios, and the median ratio of the two runs of a round.
 """
 
 import argparse
+import contextlib
 import os
 import select
 import shutil
@@ -87,6 +90,27 @@ class MapWatch:
             select.select([self.dpy.fileno()], [], [], left)
 
 
+def program_environment(name, work, key):
+    """The environment program key starts in: this one, on the private display, with a home
+    and a configuration directory of its own, and nothing that would choose another platform
+    or desktop."""
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE",
+                        "SESSION_MANAGER", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION")}
+    env.update(DISPLAY=name, HOME=os.path.join(work, "home"),
+               XDG_CONFIG_HOME=os.path.join(work, "config-" + key))
+    return env
+
+
+@contextlib.contextmanager
+def fresh_runtime(env):
+    """env with a runtime directory of its own for one run: in memory, as a desktop's is, where
+    /dev/shm allows it."""
+    memory = "/dev/shm" if os.access("/dev/shm", os.W_OK | os.X_OK) else None
+    with tempfile.TemporaryDirectory(dir=memory) as runtime:
+        yield dict(env, XDG_RUNTIME_DIR=runtime)
+
+
 def resident_kib(pid):
     with open("/proc/%d/status" % pid) as status:
         for line in status:
@@ -97,10 +121,7 @@ def resident_kib(pid):
 
 def run_once(program, watch, env, settle):
     """One start: (milliseconds from exec to map, KiB resident after settling, window size)."""
-    with tempfile.TemporaryDirectory() as private:
-        runtime = os.path.join(private, "runtime")
-        os.mkdir(runtime, 0o700)
-        env = dict(env, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(private, "config"))
+    with fresh_runtime(env) as env:
         watch.drain()
         started = time.perf_counter()
         process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
@@ -140,16 +161,13 @@ def main():
     xvfb, name = start_xvfb(work)
     try:
         watch = MapWatch(name)
-        env = {k: v for k, v in os.environ.items()
-               if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE",
-                            "SESSION_MANAGER", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION")}
-        env.update(DISPLAY=name, HOME=os.path.join(work, "home"))
+        envs = {key: program_environment(name, work, key) for key in programs}
         results = {key: [] for key in programs}
         sizes = {}
         for round_number in range(args.runs + 1):
             order = ["bare", "quintavel"] if round_number % 2 == 0 else ["quintavel", "bare"]
             for key in order:
-                ms, kib, size = run_once(programs[key], watch, env, args.settle)
+                ms, kib, size = run_once(programs[key], watch, envs[key], args.settle)
                 sizes[key] = size
                 if round_number > 0:
                     results[key].append((ms, kib))
