@@ -194,6 +194,18 @@ menu_item() {
     xdotool key "$2"
 }
 
+# A hand-over as a user makes it: in main window $1 of process $2, Tab from the unseen Exit
+# button to the name box, type the name $3, Tab to the reading button and press Space. Waits
+# for the chooser to map; sets CHOOSER to its id and MARK to the mark taken before the press.
+hand_over() {
+    focus "$1" || fail "cannot focus the main window"
+    xdotool key Tab
+    xdotool type --delay 20 "$3"
+    MARK=$(mark)
+    xdotool key Tab space
+    CHOOSER=$(wait_map "$MARK" "Quintavel v1.20" "$2" 577)
+}
+
 # Gives window $1 the keyboard focus (there is no window manager to do it) and waits until the
 # server has it there.
 has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }

@@ -30,12 +30,8 @@ done
 pass "the About window is a dialog of its opener and closes on Enter and on Escape"
 
 # A hand-over and Back: the farewell window, created hidden, never shows on screen.
-focus "$main" || fail "cannot focus the main window"
-xdotool key Tab
-xdotool type --delay 20 "ann"
-m=$(mark)
-xdotool key Tab space
-chooser=$(wait_map "$m" "Quintavel v1.20" "$app" 577) || fail "no chooser window"
+hand_over "$main" "$app" ann || fail "no chooser window"
+chooser=$CHOOSER m=$MARK
 focus "$chooser" || fail "cannot focus the chooser"
 xdotool key alt+b
 wait_destroy "$m" "$chooser" || fail "Alt+B did not close the chooser"

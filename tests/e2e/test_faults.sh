@@ -18,12 +18,8 @@ reading_then_exit() {
     main=$(wait_map "$m" "Quintavel v1.20" "$app" 496) || fail "$case: no main window"
     event_after "$m" "\$1 == \"map\" && \$3 == $app && title == \"Quintavel\"" >/dev/null &&
         fail "$case: a message came at start"
-    focus "$main" || fail "$case: cannot focus the main window"
-    xdotool key Tab
-    xdotool type --delay 10 "ann"
-    m=$(mark)
-    xdotool key Tab space
-    chooser=$(wait_map "$m" "Quintavel v1.20" "$app" 577) || fail "$case: no chooser"
+    hand_over "$main" "$app" ann || fail "$case: no chooser"
+    chooser=$CHOOSER
     read -r cx cy _ ch < <(window_geometry "$chooser")
     xdotool mousemove $((cx + 288)) $((cy + ch - 321 + 24)) click 1 # the banner link
     xdotool mousemove $((cx + 246)) $((cy + ch - 321 + 48 + 129)) click 1 # the pineapple

@@ -5,11 +5,8 @@ pictures=$(cd "$(dirname "$0")/../../src/resources/pictures" && pwd)
 
 start_main
 app=$APP_PID main=$MAIN
-xdotool key Tab
-xdotool type --delay 20 "mary jane"
-m=$(mark)
-xdotool key Tab space
-chooser=$(wait_map "$m" "Quintavel v1.20" "$app" 577) || fail "no chooser window"
+hand_over "$main" "$app" "mary jane" || fail "no chooser window"
+chooser=$CHOOSER m=$MARK
 wait_unmap "$m" "$main" || fail "the main window stayed"
 [ "$(mapped_count "$app")" = 1 ] || fail "more than the chooser window is showing"
 pass "the hand-over hides the main window and opens the chooser"

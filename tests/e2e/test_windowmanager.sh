@@ -72,10 +72,7 @@ chooser=$(wait_window "$app" 577) || fail "Enter on the reading button opened no
 centred "$chooser" "the chooser window"
 
 focus "$chooser" || fail "cannot focus the chooser"
-m=$(mark)
-xdotool key alt+h
-wait_menu "$m" || fail "Alt+H opened no menu"
-xdotool key a
+menu_item h a
 about=$(wait_window "$app" 447) || fail "About Software opened no window"
 centred "$about" "the About window"
 focus "$about" || fail "cannot focus the About window"
@@ -84,10 +81,7 @@ wait_until is_gone "$about" || fail "Escape did not close the About window"
 
 # The farewell window was made during the hand-over, hidden; it shows when the chooser closes.
 focus "$chooser" || fail "cannot focus the chooser again"
-m=$(mark)
-xdotool key alt+f
-wait_menu "$m" || fail "Alt+F opened no menu"
-xdotool key x
+menu_item f x
 farewell=$(wait_window "$app" 741) || fail "File, Exit left no farewell window"
 centred "$farewell" "the farewell window"
 focus "$farewell" || fail "cannot focus the farewell window"
