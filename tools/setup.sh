@@ -13,6 +13,8 @@ test_pkgs=(xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick python3 py
 
 # Windows ask the window manager for their frame through the X protocol library.
 build_pkgs+=(libxcb1-dev)
+# Start-up reads the font configuration itself, on a thread of its own.
+build_pkgs+=(libfontconfig-dev)
 # The accessibility test's session bus, accessibility bus and client; the window manager test's
 # window manager.
 test_pkgs+=(dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 openbox)

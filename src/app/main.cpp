@@ -1,13 +1,21 @@
 #include "app/desktopid.h"
 #include "app/displayplatform.h"
+#include "app/fontwarmup.h"
 #include "app/forms.h"
 #include "app/quietmessages.h"
 #include "resources/appearance.h"
 
 #include <QApplication>
+#include <malloc.h>
 #include <optional>
 
 int main(int argc, char *argv[]) {
+    // All the work is the GUI thread's; a thread that allocates would get a heap of its own,
+    // and the memory left over in it would stay with the process.
+    mallopt(M_ARENA_MAX, 1);
+    // The fonts are made ready on a thread while the display connection is made and the
+    // windows are built.
+    FontWarmUp fonts;
     DisplayPlatform::Arguments args(argc, argv);
     // On a platform that asks for it (native Wayland, when the user chooses it), the desktop
     // finds the desktop entry, and with it the icon, by this name.
@@ -17,9 +25,12 @@ int main(int argc, char *argv[]) {
     std::optional<QuietMessages> quiet(std::in_place);
     QApplication app(args.argc(), args.argv());
     quiet.reset();
+    fonts.applicationReady();
     // The application ends only through ExitApplication, never because a window closed.
     app.setQuitOnLastWindowClosed(false);
     Appearance::apply(app);
     Forms::frmStartup();
-    return app.exec();
+    const int status = app.exec();
+    fonts.finish();
+    return status;
 }

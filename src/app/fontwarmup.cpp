@@ -1,0 +1,40 @@
+#include "app/fontwarmup.h"
+
+#include "resources/fontstandins.h"
+
+#include <fontconfig/fontconfig.h>
+#include <system_error>
+
+FontWarmUp::FontWarmUp() {
+    try {
+        m_thread = std::thread([ready = m_ready.get_future()]() mutable {
+            FcInit();
+            if (ready.get())
+                FontStandIns::here();
+        });
+    } catch (const std::system_error &) {
+        // Without a thread Qt reads the fonts itself when a window first needs one.
+    }
+}
+
+FontWarmUp::~FontWarmUp() {
+    finish();
+}
+
+void FontWarmUp::applicationReady() {
+    try {
+        m_ready.set_value(true);
+    } catch (const std::future_error &) {
+        // Said before.
+    }
+}
+
+void FontWarmUp::finish() {
+    try {
+        m_ready.set_value(false);
+    } catch (const std::future_error &) {
+        // The thread was told already.
+    }
+    if (m_thread.joinable())
+        m_thread.join();
+}
