@@ -23,7 +23,8 @@ import sys
 import tempfile
 import time
 
-from mapstartup import BUILD_BIN, MapWatch, fresh_runtime, program_environment, run_once, start_xvfb
+from mapstartup import (MapWatch, fresh_runtime, parse_programs, program_environment, run_once,
+                        start_xvfb)
 
 MAP_HANDLER = "QXcbWindow::handleMapNotifyEvent*"
 
@@ -68,13 +69,7 @@ def count_once(program, watch, env):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--runs", type=int, default=1, help="counted runs of each program")
-    parser.add_argument("quintavel", nargs="?", default=os.path.join(BUILD_BIN, "quintavel"))
-    parser.add_argument("bare", nargs="?", default=os.path.join(BUILD_BIN, "bench_barewindow"))
-    args = parser.parse_args()
-    programs = {"bare": os.path.abspath(args.bare), "quintavel": os.path.abspath(args.quintavel)}
-    for program in programs.values():
-        if not os.access(program, os.X_OK):
-            sys.exit("no program %s: build the release preset first" % program)
+    args, programs = parse_programs(parser)
     if shutil.which("valgrind") is None:
         sys.exit("valgrind is needed")
 

@@ -139,6 +139,19 @@ def run_once(program, watch, env, settle):
         return (at - started) * 1000, memory, size
 
 
+def parse_programs(parser):
+    """Adds the two programs to parser's arguments and parses them: (arguments, {"bare": path,
+    "quintavel": path}), after checking that both can run."""
+    parser.add_argument("quintavel", nargs="?", default=os.path.join(BUILD_BIN, "quintavel"))
+    parser.add_argument("bare", nargs="?", default=os.path.join(BUILD_BIN, "bench_barewindow"))
+    args = parser.parse_args()
+    programs = {"bare": os.path.abspath(args.bare), "quintavel": os.path.abspath(args.quintavel)}
+    for program in programs.values():
+        if not os.access(program, os.X_OK):
+            sys.exit("no program %s: build the release preset first" % program)
+    return args, programs
+
+
 def quartiles(values):
     q = statistics.quantiles(values, n=4)
     return q[0], statistics.median(values), q[2]
@@ -149,13 +162,7 @@ def main():
     parser.add_argument("--runs", type=int, default=41, help="counted runs of each program")
     parser.add_argument("--settle", type=float, default=0.5,
                         help="seconds after the map before memory is read")
-    parser.add_argument("quintavel", nargs="?", default=os.path.join(BUILD_BIN, "quintavel"))
-    parser.add_argument("bare", nargs="?", default=os.path.join(BUILD_BIN, "bench_barewindow"))
-    args = parser.parse_args()
-    programs = {"bare": os.path.abspath(args.bare), "quintavel": os.path.abspath(args.quintavel)}
-    for program in programs.values():
-        if not os.access(program, os.X_OK):
-            sys.exit("no program %s: build the release preset first" % program)
+    args, programs = parse_programs(parser)
 
     work = tempfile.mkdtemp()
     xvfb, name = start_xvfb(work)
