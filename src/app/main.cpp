@@ -10,8 +10,8 @@
 #include <optional>
 
 int main(int argc, char *argv[]) {
-    // All the work is the GUI thread's; a thread that allocates would get a heap of its own,
-    // and the memory left over in it would stay with the process.
+    // Besides the GUI thread there are only the short font thread and Qt's X event reader: one
+    // heap serves them all, where each would otherwise keep a heap of its own with memory in it.
     mallopt(M_ARENA_MAX, 1);
     // The fonts are made ready on a thread while the display connection is made and the
     // windows are built.
