@@ -10,9 +10,10 @@
 #include <optional>
 
 int main(int argc, char *argv[]) {
-    // Besides the GUI thread there are only the short font thread and Qt's X event reader: one
-    // heap serves them all, where each would otherwise keep a heap of its own with memory in it.
-    mallopt(M_ARENA_MAX, 1);
+    // Two heaps at the most. The font thread, which starts first, gets the second, so that the
+    // GUI thread never waits for it at the heap lock while both start up; Qt's X event reader,
+    // which allocates little, shares one of the two instead of keeping a heap of its own.
+    mallopt(M_ARENA_MAX, 2);
     // The fonts are made ready on a thread while the display connection is made and the
     // windows are built.
     FontWarmUp fonts;
