@@ -2,7 +2,7 @@
 #include "app/displayplatform.h"
 #include "app/fontwarmup.h"
 #include "app/forms.h"
-#include "app/quietmessages.h"
+#include "app/startupmessages.h"
 #include "resources/appearance.h"
 
 #include <QApplication>
@@ -21,11 +21,9 @@ int main(int argc, char *argv[]) {
     // On a platform that asks for it (native Wayland, when the user chooses it), the desktop
     // finds the desktop entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUINTAVEL_APP_ID));
-    // Qt complains while it starts when the runtime directory is missing or not the user's
-    // own; the application does without one, so nothing is said.
-    std::optional<QuietMessages> quiet(std::in_place);
+    std::optional<StartupMessages> messages(std::in_place, args);
     QApplication app(args.argc(), args.argv());
-    quiet.reset();
+    messages.reset();
     fonts.applicationReady();
     // The application ends only through ExitApplication, never because a window closed.
     app.setQuitOnLastWindowClosed(false);

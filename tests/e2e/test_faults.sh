@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Faults from the environment: no usable runtime directory, no browser at all, a settings file
-# that is garbage or a directory. In each the application starts, takes a reading, is refused
-# as a second copy where that applies, ends cleanly, and prints nothing.
+# that is garbage or a directory, a display that cannot be reached. In each but the last the
+# application starts, takes a reading, is refused as a second copy where that applies, ends
+# cleanly, and prints nothing.
 source "$(dirname "$0")/lib.sh"
 
 settings=$XDG_CONFIG_HOME/$(basename "$APP").ini
@@ -75,3 +76,18 @@ mkdir -p "$settings"
 reading_then_exit "a directory where the settings file belongs"
 rmdir "$settings"
 pass "a settings file that is garbage or a directory keeps no copy from a reading"
+
+# A display that cannot be reached: after Qt's own words the copy names it in one line and ends
+# with status 1, not with an abort, and no window of it appears anywhere.
+dead=:$((display + 1000))
+xdpyinfo -display "$dead" >/dev/null 2>&1 && fail "display $dead answers"
+m=$(mark)
+start_program "$APP" DISPLAY="$dead"
+app=$LAST_PID
+log=$WORK/app-$((${#APP_PIDS[@]} - 1)).log
+wait_exit "$app" || fail "with display $dead the copy did not end"
+[ "$EXIT_STATUS" = 1 ] || fail "with display $dead the copy ended with status $EXIT_STATUS"
+said="$(basename "$APP"): no window can be shown: could not connect to the X display $dead"
+[ "$(tail -n 1 "$log")" = "$said" ] || fail "with display $dead the copy printed: $(cat "$log")"
+event_after "$m" "\$3 == $app" >/dev/null && fail "with display $dead a window appeared"
+pass "with a display that cannot be reached the copy names it and ends with status 1"

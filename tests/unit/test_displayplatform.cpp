@@ -12,31 +12,62 @@ private slots:
     void choose_data() {
         QTest::addColumn<Session>("session");
         QTest::addColumn<QByteArray>("platform");
-        const Session x11{"", "x11", "", ":0", false};
-        const Session wayland{"", "wayland", "wayland-0", ":0", false};
+        const Session x11{"", "x11", "", ":0", "", "/run/user/7"};
+        const Session wayland{"", "wayland", "wayland-0", ":0", "", "/run/user/7"};
         Session noXWayland = wayland;
         noXWayland.x11Display = "";
         Session userChose = wayland;
         userChose.qpaPlatform = "wayland";
         Session argument = wayland;
-        argument.platformArgument = true;
+        argument.platformArgument = "wayland";
         // A compositor started from a text console leaves the session type at "tty".
-        const Session fromConsole{"", "tty", "wayland-1", ":1", false};
-        const Session typeOnly{"", "wayland", "", ":0", false};
+        const Session fromConsole{"", "tty", "wayland-1", ":1", "", ""};
+        const Session typeOnly{"", "wayland", "", ":0", "", ""};
 
         QTest::newRow("X11 session: Qt's choice") << x11 << QByteArray();
-        QTest::newRow("Wayland with XWayland: X11") << wayland << QByteArray("xcb");
+        QTest::newRow("Wayland with XWayland: X11, else Wayland")
+            << wayland << QByteArray("xcb;wayland");
         QTest::newRow("Wayland without XWayland: Qt's choice") << noXWayland << QByteArray();
         QTest::newRow("QT_QPA_PLATFORM set: the user's") << userChose << QByteArray();
         QTest::newRow("-platform given: the user's") << argument << QByteArray();
-        QTest::newRow("Wayland display, console session") << fromConsole << QByteArray("xcb");
-        QTest::newRow("Wayland session type alone") << typeOnly << QByteArray("xcb");
+        QTest::newRow("Wayland display, console session")
+            << fromConsole << QByteArray("xcb;wayland");
+        QTest::newRow("Wayland session type alone") << typeOnly << QByteArray("xcb;wayland");
         QTest::newRow("no display at all") << Session{} << QByteArray();
     }
     void choose() {
         QFETCH(Session, session);
         QFETCH(QByteArray, platform);
         QCOMPARE(DisplayPlatform::choose(session), platform);
+    }
+
+    // When no platform starts, the line names what each platform tried needed.
+    void noWindowReason_data() {
+        QTest::addColumn<Session>("session");
+        QTest::addColumn<QByteArray>("reason");
+        const QByteArray x = "could not connect to the X display :9";
+        QTest::newRow("X11") << Session{"", "x11", "", ":9", "", ""} << x;
+        QTest::newRow("no DISPLAY") << Session{}
+                                    << QByteArray("could not connect to the X display "
+                                                  "(DISPLAY is not set)");
+        QTest::newRow("Wayland session, both tried")
+            << Session{"", "wayland", "wayland-1", ":9", "", "/run/user/7"}
+            << x + " or the Wayland socket /run/user/7/wayland-1";
+        QTest::newRow("Wayland alone, Qt's order, no runtime directory")
+            << Session{"", "wayland", "", "", "", ""}
+            << QByteArray("could not connect to the Wayland socket wayland-0 (XDG_RUNTIME_DIR "
+                          "is not set) or the X display (DISPLAY is not set)");
+        QTest::newRow("the user's list, with options")
+            << Session{"vnc:size=800x600;xcb", "", "/tmp/w", ":9", "", ""}
+            << x + "; could not start the platform \"vnc\"";
+        QTest::newRow("-platform over QT_QPA_PLATFORM")
+            << Session{"xcb", "", "/tmp/w", ":9", "wayland-egl", ""}
+            << QByteArray("could not connect to the Wayland socket /tmp/w");
+    }
+    void noWindowReason() {
+        QFETCH(Session, session);
+        QFETCH(QByteArray, reason);
+        QCOMPARE(DisplayPlatform::noWindowReason(session), reason);
     }
 
     // The program's own arguments stay, in order, after the platform option, and the list
@@ -47,8 +78,8 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("passed");
         QTest::newRow("Wayland") << QByteArray("wayland-0")
                                  << QList<QByteArray>{"quintavel", "-style", "fusion"}
-                                 << QList<QByteArray>{"quintavel", "-platform", "xcb", "-style",
-                                                      "fusion"};
+                                 << QList<QByteArray>{"quintavel", "-platform", "xcb;wayland",
+                                                      "-style", "fusion"};
         QTest::newRow("Wayland, -platform given")
             << QByteArray("wayland-0") << QList<QByteArray>{"quintavel", "--platform", "wayland"}
             << QList<QByteArray>{"quintavel", "--platform", "wayland"};
