@@ -5,6 +5,7 @@
 #include "reading/frmdisplay.h"
 #include "reading/frmmain.h"
 #include "resources/handpointer.h"
+#include "resources/picturelist.h"
 
 using namespace TestSupport;
 
@@ -59,6 +60,36 @@ private slots:
             // The window system takes the hot spot in the picture's own pixels.
             QCOMPARE(hand.hotSpot(), 2 * Pointers::cursor(kind).hotSpot());
         }
+    }
+
+    // Between the whole ratios the @2x drawing is resampled to the screen's own pixels, and
+    // still shows at the picture's size; a whole ratio takes a drawing as it is.
+    void everyRatioGetsItsOwnPixels_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("thumbnail"); // the coconut's, 61 x 49 at 1x
+        QTest::addColumn<qreal>("drawn");
+        QTest::addColumn<int>("hand");
+        QTest::addColumn<QPoint>("hotSpot");
+        QTest::newRow("100 %") << 1.0 << QSize(61, 49) << 1.0 << 32 << QPoint(8, 1);
+        QTest::newRow("125 %") << 1.25 << QSize(76, 61) << 1.25 << 40 << QPoint(10, 1);
+        QTest::newRow("150 %") << 1.5 << QSize(92, 74) << 1.5 << 48 << QPoint(12, 2);
+        QTest::newRow("175 %") << 1.75 << QSize(107, 86) << 1.75 << 56 << QPoint(14, 2);
+        QTest::newRow("250 %") << 2.5 << QSize(153, 123) << 2.5 << 80 << QPoint(20, 3);
+        QTest::newRow("300 %") << 3.0 << QSize(122, 98) << 2.0 << 64 << QPoint(16, 2);
+    }
+    void everyRatioGetsItsOwnPixels() {
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, thumbnail);
+        QFETCH(qreal, drawn);
+        QFETCH(int, hand);
+        QFETCH(QPoint, hotSpot);
+        const QPixmap coconut = PictureList::smallFruitImages().picture(5, ratio);
+        QCOMPARE(coconut.size(), thumbnail);
+        QCOMPARE(coconut.devicePixelRatio(), drawn);
+        QCOMPARE(coconut.deviceIndependentSize().toSize(), QSize(61, 49));
+        const QCursor pointer = Pointers::cursor(HandPointer::SixteenColour, ratio);
+        QCOMPARE(pointer.pixmap().size(), QSize(hand, hand));
+        QCOMPARE(pointer.hotSpot(), hotSpot);
     }
 };
 
