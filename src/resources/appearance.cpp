@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
+#include <algorithm>
 
 namespace Appearance {
 
@@ -58,14 +59,16 @@ void fixSize(QWidget *window) {
 namespace {
 
 // Where the window goes for it and its frame to lie in the middle of the screen's free area.
+// A window larger than that area keeps its top-left corner, frame and all, inside it, so that
+// its title bar and first controls can be reached.
 QPoint centred(const QWidget *window, const QMargins &frame) {
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return window->pos();
     const QRect area = screen->availableGeometry();
     const QSize outer = window->size().grownBy(frame);
-    return area.topLeft() + QPoint((area.width() - outer.width()) / 2 + frame.left(),
-                                   (area.height() - outer.height()) / 2 + frame.top());
+    return area.topLeft() + QPoint(std::max(0, (area.width() - outer.width()) / 2) + frame.left(),
+                                   std::max(0, (area.height() - outer.height()) / 2) + frame.top());
 }
 
 // Just before a window first reaches the screen, the window manager is asked for the frame it

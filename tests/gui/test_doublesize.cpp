@@ -62,6 +62,16 @@ private slots:
         }
     }
 
+    // On a screen too narrow for them (400 pixels here) the windows keep their left edge on it.
+    void largeWindowsStayOnTheScreen() {
+        const QRect area = Forms::frmDisplay().screen()->availableGeometry();
+        for (QWidget *window : {static_cast<QWidget *>(&Forms::frmDisplay()),
+                                static_cast<QWidget *>(&Forms::frmFarewell())}) {
+            QVERIFY(window->width() > area.width());
+            QCOMPARE(window->geometry().x(), area.x());
+        }
+    }
+
     // Between the whole ratios the @2x drawing is resampled to the screen's own pixels, and
     // still shows at the picture's size; a whole ratio takes a drawing as it is.
     void everyRatioGetsItsOwnPixels_data() {
