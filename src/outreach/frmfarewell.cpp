@@ -224,8 +224,10 @@ bool FrmFarewell::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
         // Focus that comes and goes with the whole window (another window activated, a
-        // message box over this one) is no move between the boxes.
-        if (static_cast<QFocusEvent *>(event)->reason() == Qt::ActiveWindowFocusReason)
+        // message box over this one) or with the box's own context menu is no move between the
+        // boxes.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
         const bool in = event->type() == QEvent::FocusIn;
         if (watched == ui.txtName)

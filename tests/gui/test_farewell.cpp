@@ -227,6 +227,15 @@ private slots:
         farewell->setBoxText(target, hint);
         tabTo(target);
         QCOMPARE(farewell->boxText(target), QString());
+        // The box's own context menu takes the focus while it is open: that is no leaving.
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                                  target->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(target, &menuKey);
+        QWidget *menu = QApplication::activePopupWidget();
+        QVERIFY(menu);
+        QCOMPARE(farewell->boxText(target), QString());
+        menu->close();
+        QCOMPARE(farewell->boxText(target), QString());
         elsewhere->setFocus(Qt::TabFocusReason);
         QCOMPARE(farewell->boxText(target), hint);
 
