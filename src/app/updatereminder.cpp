@@ -22,9 +22,10 @@ static QString storedDate() {
                                              EncodeSetting(kDurationKey)));
 }
 
-static void storeDate(const QDate &date) {
+// The date of the moment of writing: a question answered after midnight keeps the new day.
+static void storeToday() {
     SettingsStore::write(SettingsStore::thisApplication(), kSection, EncodeSetting(kDurationKey),
-                         EncodeSetting(QLocale::c().toString(date, kDateFormat)));
+                         EncodeSetting(QLocale::c().toString(Calendar::today(), kDateFormat)));
 }
 
 void CheckForUpdateReminder() {
@@ -33,7 +34,7 @@ void CheckForUpdateReminder() {
     // A value that does not read as a date counts as missing: were it kept, the question
     // would never come again.
     if (!stored.isValid()) {
-        storeDate(today);
+        storeToday();
         return;
     }
     const qint64 days = today.daysTo(stored);
@@ -49,7 +50,7 @@ void CheckForUpdateReminder() {
                QMessageBox::Yes) == QMessageBox::Yes;
     std::exception_ptr notKept;
     try {
-        storeDate(today);
+        storeToday();
     } catch (...) {
         notKept = std::current_exception();
     }

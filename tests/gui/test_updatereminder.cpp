@@ -155,6 +155,17 @@ private slots:
         QCOMPARE(shown, twoLines);
     }
 
+    // A question answered after midnight keeps the day it was answered on.
+    void answeredAfterMidnight() {
+        store(daysFromToday(-20));
+        MessageBoxes boxes;
+        boxes.whenShown(
+            [](QMessageBox &) { Calendar::setTodaySource([] { return kToday.addDays(1); }); });
+        modHelp::CheckForUpdateReminder();
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(dateOnDisk(), daysFromToday(1));
+    }
+
     // The question comes while no window shows; Yes opens the page before the main window.
     void questionComesBeforeTheMainWindow() {
         store(daysFromToday(-20));
