@@ -11,10 +11,10 @@
 
 namespace modHelp {
 
-static const QString kSection = QStringLiteral("Settings");
-static const QString kDurationKey = QStringLiteral("Duration");
+static constexpr QLatin1StringView kSection("Settings");
+static constexpr QLatin1StringView kDurationKey("Duration");
 // An ISO date: no change of the user's date format or locale makes it unreadable.
-static const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
+static constexpr QLatin1StringView kDateFormat("yyyy-MM-dd");
 static constexpr qint64 kQuietDays = 14;
 
 static QString storedDate() {

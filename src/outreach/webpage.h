@@ -8,10 +8,10 @@
 namespace modHelp {
 
 // The maker's web site; every address the application opens begins with it.
-inline const QString SiteBaseAddress = QStringLiteral(QUINTAVEL_SITE_BASE_ADDRESS);
+inline constexpr QLatin1StringView SiteBaseAddress(QUINTAVEL_SITE_BASE_ADDRESS);
 
 // The product's folder on the site.
-inline const QString ProductFolderAddress = SiteBaseAddress + QStringLiteral("/quintavel/");
+inline constexpr QLatin1StringView ProductFolderAddress(QUINTAVEL_SITE_BASE_ADDRESS "/quintavel/");
 
 // The pages of the site the application opens, by page key. No other page is ever opened.
 const QStringList &PageKeys();

@@ -48,9 +48,9 @@ private slots:
         QCOMPARE(modHelp::PageKeys().size(), 8);
         for (const QString &key : modHelp::PageKeys())
             QCOMPARE(modHelp::PageAddress(key), base + key);
-        QVERIFY(modHelp::SiteBaseAddress.startsWith("http"));
+        QVERIFY(modHelp::SiteBaseAddress.startsWith(QLatin1StringView("http")));
         QVERIFY(!modHelp::SiteBaseAddress.endsWith('/'));
-        QCOMPARE(modHelp::ProductFolderAddress, modHelp::SiteBaseAddress + "/quintavel/");
+        QCOMPARE(QString(modHelp::ProductFolderAddress), modHelp::SiteBaseAddress + "/quintavel/");
 
         // The table is closed: a key outside it opens nothing.
         BrowserRecorder browser;
