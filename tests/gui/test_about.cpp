@@ -26,7 +26,9 @@ class TestAbout : public QObject {
     // afterwards if body did not. Returns whether the window was gone when the menu returned.
     bool whileOpen(QWidget *opener, const std::function<void(FrmAbout &)> &body) {
         bool ran = false;
-        QTimer::singleShot(0, [&] {
+        // The timer goes with this call, should the window never open.
+        QObject thisCall;
+        QTimer::singleShot(0, &thisCall, [&] {
             auto *about = qobject_cast<FrmAbout *>(QApplication::activeModalWidget());
             QVERIFY(about);
             // A dialog counts as active with its opener; wait until it holds the focus itself.

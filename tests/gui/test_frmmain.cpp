@@ -268,7 +268,9 @@ private slots:
 
     void aboutIsModal() {
         bool sawModalAbout = false;
-        QTimer::singleShot(0, [&] {
+        // The timer goes with this test, should the window never open.
+        QObject thisTest;
+        QTimer::singleShot(0, &thisTest, [&] {
             QWidget *modal = QApplication::activeModalWidget();
             sawModalAbout = modal && modal->objectName() == "frmAbout";
             if (modal)

@@ -244,7 +244,9 @@ private slots:
     void aboutBlocksTheChooser() {
         FrmDisplay &display = handOverAs();
         QString modalName;
-        QTimer::singleShot(0, [&] {
+        // The timer goes with this test, should the window never open.
+        QObject thisTest;
+        QTimer::singleShot(0, &thisTest, [&] {
             if (QWidget *modal = QApplication::activeModalWidget()) {
                 modalName = modal->objectName();
                 modal->close();
