@@ -6,14 +6,19 @@
 #include <system_error>
 
 FontWarmUp::FontWarmUp() {
+    std::promise<void> configured;
+    m_configured = configured.get_future();
     try {
-        m_thread = std::thread([ready = m_ready.get_future()]() mutable {
-            FcInit();
-            if (ready.get())
-                FontStandIns::here();
-        });
+        m_thread = std::thread(
+            [ready = m_ready.get_future(), configured = std::move(configured)]() mutable {
+                FcInit();
+                configured.set_value();
+                if (ready.get())
+                    FontStandIns::here();
+            });
     } catch (const std::system_error &) {
         // Without a thread Qt reads the fonts itself when a window first needs one.
+        m_configured = {};
     }
 }
 
@@ -27,6 +32,11 @@ void FontWarmUp::applicationReady() {
     } catch (const std::future_error &) {
         // Said before.
     }
+}
+
+void FontWarmUp::configurationRead() {
+    if (m_configured.valid())
+        m_configured.get();
 }
 
 void FontWarmUp::finish() {

@@ -28,6 +28,7 @@ int main(int argc, char *argv[]) {
     // The application ends only through ExitApplication, never because a window closed.
     app.setQuitOnLastWindowClosed(false);
     Appearance::apply(app);
+    fonts.configurationRead();
     Forms::frmStartup();
     const int status = app.exec();
     fonts.finish();

@@ -46,18 +46,22 @@ private slots:
     }
 
     // A start-up that never got as far as the application object, or that ends at once, still
-    // ends the thread; saying twice that the application is ready changes nothing.
+    // ends the thread; saying twice that the application is ready, or waiting twice for the
+    // configuration, changes nothing.
     void threadEndsAtEveryStage() {
         { FontWarmUp never; }
         {
             FontWarmUp stopped;
             stopped.finish();
             stopped.finish();
+            stopped.configurationRead();
         }
         {
             FontWarmUp ready;
+            ready.configurationRead();
             ready.applicationReady();
             ready.applicationReady();
+            ready.configurationRead();
             ready.finish();
         }
         QVERIFY(!FontStandIns::here().isEmpty() || FontStandIns::installed("Verdana"));
@@ -71,6 +75,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     fonts.applicationReady();
     TestSupport::prepareApplication(app);
+    fonts.configurationRead();
     TestFontWarmUp tc;
     const int status = QTest::qExec(&tc, argc, argv);
     fonts.finish();
