@@ -22,6 +22,8 @@ mmdebstrap --quiet --variant=apt "$release" /dev/null \
     --customize-hook='mkdir "$1/source"' \
     --customize-hook="tar-in $work/source.tar /source" \
     --customize-hook='chroot "$1" sh -c "cd /source && ./test"' >"$log" 2>&1 || status=$?
-# The build's warnings, the results of both halves and the tests that failed.
-grep -E 'warning:|^== |tests passed|\(Failed\)|\(Timeout\)|\(SEGFAULT\)' "$log" || true
+# The compilers', linker's and CMake's warnings, the results of both halves and the tests
+# that failed.
+grep -E '^(/usr/bin/ld|cc1plus|[^ :]+:[0-9]+(:[0-9]+)?): warning:|^CMake Warning|^== |tests passed|\((Failed|Timeout|SEGFAULT)\)' \
+    "$log" || true
 exit $status
