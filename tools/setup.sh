@@ -18,6 +18,8 @@ build_pkgs+=(libfontconfig-dev)
 # The accessibility test's session bus, accessibility bus and client; the window manager test's
 # window manager.
 test_pkgs+=(dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 openbox)
+# The package test's check of the .deb as Debian's archive checks it.
+test_pkgs+=(lintian)
 pkgs=("${build_pkgs[@]}")
 [ "$mode" = test ] && pkgs+=("${test_pkgs[@]}")
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package: built from the install rules with CPack, its control fields, exactly the
-# files it holds, the desktop entry and AppStream metainfo as the validators see them, and the
-# program started the way a menu starts it, from the entry's Exec line, in a Wayland session.
+# files it holds, lintian's verdict, the desktop entry and AppStream metainfo as the validators
+# see them, the AppStream screenshots against what the program draws today, and the program
+# started the way a menu starts it, from the entry's Exec line, in a Wayland session.
 #
 #   test_package.sh path/to/quintavel path/to/CPackConfig.cmake
 source "$(dirname "$0")/../e2e/lib.sh" "$1"
@@ -18,14 +19,15 @@ version=$(dpkg-deb -f "$deb" Version)
     fail "the package file is named $(basename "$deb")"
 pass "cpack builds $(basename "$deb")"
 
-# Depends: the libraries dpkg-shlibdeps found, and what no linker sees.
+# Depends: the libraries dpkg-shlibdeps found, and what no linker sees. Debian 13 renamed the
+# packages of libraries whose interface holds a time_t, adding t64 (libqt6core6t64).
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }')
 for wanted in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core \
     fonts-liberation2 xdg-utils; do
-    grep -qxF "$wanted" <<<"$names" || fail "Depends lacks $wanted: $depends"
+    grep -qxE "${wanted//+/\\+}(t64)?" <<<"$names" || fail "Depends lacks $wanted: $depends"
 done
-grep -q 'libqt6widgets6 (>= ' <<<"$depends" || fail "Depends has no versioned Qt from shlibdeps"
+grep -qE 'libqt6widgets6(t64)? \(>= ' <<<"$depends" || fail "Depends has no versioned Qt from shlibdeps"
 pass "Depends: $depends"
 
 # Exactly these files, named after the desktop ID of the one desktop entry.
@@ -33,8 +35,10 @@ dpkg-deb -x "$deb" "$WORK/root"
 entries=("$WORK"/root/usr/share/applications/*.desktop)
 [ ${#entries[@]} = 1 ] && [ -f "${entries[0]}" ] || fail "the package holds no single desktop entry"
 id=$(basename "${entries[0]}" .desktop)
-expected=(./usr/bin/quintavel "./usr/share/applications/$id.desktop"
-    "./usr/share/metainfo/$id.metainfo.xml")
+expected=(./usr/games/quintavel "./usr/share/applications/$id.desktop"
+    "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man6/quintavel.6.gz
+    ./usr/share/doc/quintavel/copyright ./usr/share/doc/quintavel/changelog.gz
+    ./usr/share/lintian/overrides/quintavel)
 for size in 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x$size/apps/$id.png")
 done
@@ -44,7 +48,16 @@ files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 $(diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$files"))"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && $2 != "root/root" { bad = 1 } END { exit bad }' ||
     fail "files in the package are not owned by root"
-pass "the package holds the program, the entry, the metainfo and five icons of $id"
+pass "the package holds the program, its manual page, copyright, changelog, lintian overrides, the entry, the metainfo and five icons of $id"
+
+# Lintian, pedantic, with informational tags: every tag it shows fails, so an informational one
+# stays only with an override that says why. Lintian checks the binary's hardening but for the
+# stack protector, which shows in the symbol that the protected functions call.
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" \
+    >"$WORK/lintian.log" 2>&1 || { cat "$WORK/lintian.log" >&2; fail "lintian finds fault"; }
+readelf --dyn-syms --wide "$WORK/root/usr/games/quintavel" | grep __stack_chk_fail >/dev/null ||
+    fail "the program was built without a stack protector"
+pass "lintian --pedantic shows no tag, and the program protects its stack"
 
 # Each icon is as large as its folder says; at 32 pixels it is the windows' own icon.
 for size in 32 48 64 128 256; do
@@ -69,11 +82,13 @@ pass "desktop-file-validate and appstreamcli validate --no-net pass"
 key() { sed -n "s/^$1=//p" "$entry"; }
 [ "$(key Icon)" = "$id" ] || fail "the entry's Icon is $(key Icon), not $id"
 # The metainfo names the same ID, this version, pictures of the sizes it states, and addresses
-# on the site the program was built for.
-python3 - "$metainfo" "$id" "$version" "$SITE" "$SOURCE/packaging/screenshots" <<'PY' ||
-import os, subprocess, sys
+# on the site the program was built for; the changelog's newest entry is this version's, of the
+# metainfo's release date.
+python3 - "$metainfo" "$id" "$version" "$SITE" "$SOURCE/packaging/screenshots" \
+    "$WORK/root/usr/share/doc/quintavel/changelog.gz" <<'PY' ||
+import email.utils, gzip, os, re, subprocess, sys
 import xml.etree.ElementTree as ET
-path, id, version, site, shots = sys.argv[1:]
+path, id, version, site, shots, changelog = sys.argv[1:]
 root = ET.parse(path).getroot()
 problems = []
 def want(ok, what):
@@ -83,6 +98,11 @@ want(root.findtext("id") == id, "id is %s" % root.findtext("id"))
 want(root.findtext("launchable") == id + ".desktop", "launchable is %s" % root.findtext("launchable"))
 releases = [r.get("version") for r in root.iter("release")]
 want(releases[:1] == [version], "newest release is %s, the package %s" % (releases[:1], version))
+entry = gzip.open(changelog, "rt").read().split("\n\n -- ")
+want(entry[0].startswith("quintavel (%s) " % version), "the changelog begins %r" % entry[0][:30])
+signed = email.utils.parsedate_to_datetime(entry[1].split("  ")[1].split("\n")[0]).date()
+dates = [r.get("date") for r in root.iter("release")]
+want(str(signed) == dates[0], "the changelog's entry is of %s, the release of %s" % (signed, dates[0]))
 for url in root.iter("url"):
     want(url.text.startswith(site + "/"), "address %s is not on %s" % (url.text, site))
 images = list(root.iter("image"))
@@ -104,11 +124,37 @@ PY
     fail "the metainfo does not fit the package"
 pass "the metainfo names $id, release $version, screenshots of their stated sizes, and $SITE"
 
+# The screenshots show what the program draws today. In the main window two things may differ:
+# which offer label start-up put in front, in the box the two labels share (8,214 to 486,254
+# in the window, under its menu bar), and the text caret, which blinks: whatever else differs
+# must be a line at most 2 pixels wide inside the name box (56,155 to 254,177).
+"$SOURCE/tools/screenshots.sh" "$WORK/root/usr/games/quintavel" "$WORK/shots" >"$WORK/shots.log" 2>&1 ||
+    { cat "$WORK/shots.log" >&2; fail "tools/screenshots.sh failed"; }
+# Sets BOX to the box round the pixels that differ between pictures $1 and $2 outside box $3,
+# if given: "x0 y0 x1 y1", or nothing when none differ.
+differing_box() {
+    local hide=() status=0
+    [ -z "${3:-}" ] || hide=(-fill black -draw "rectangle $3")
+    compare -metric AE -highlight-color white -lowlight-color black -compose src "$1" "$2" \
+        "$WORK/mask.png" 2>"$WORK/compare.log" || status=$?
+    [ $status -le 1 ] || { cat "$WORK/compare.log" >&2; fail "cannot compare $2 with $1"; }
+    BOX=$(convert "$WORK/mask.png" "${hide[@]}" -format '%@' info: 2>/dev/null |
+        awk -F'[x+]' '$1 > 0 { print $3, $4, $3 + $1 - 1, $4 + $2 - 1 }')
+}
+differing_box "$SOURCE/packaging/screenshots/main-window.png" "$WORK/shots/main-window.png" \
+    "8,214 486,254"
+awk -v b="$BOX" 'BEGIN { split(b, v, " ")
+        exit !(b == "" || (v[3] - v[1] < 2 && v[1] >= 56 && v[3] <= 254 && v[2] >= 155 && v[4] <= 177)) }' ||
+    fail "main-window.png differs from what the program draws ($BOX); retake the screenshots"
+differing_box "$SOURCE/packaging/screenshots/reading.png" "$WORK/shots/reading.png"
+[ -z "$BOX" ] || fail "reading.png differs from what the program draws ($BOX); retake the screenshots"
+pass "the screenshots show what the program draws"
+
 # Started as the menu starts it, in a Wayland session that also offers X11: the window shows
 # through X11, centred, with the class the entry names and the package's version in its title.
 exec_line=$(key Exec)
-[ -x "$WORK/root/usr/bin/$exec_line" ] || fail "Exec=$exec_line is not a program of the package"
-export PATH="$WORK/root/usr/bin:$PATH" XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=wayland-none
+[ -x "$WORK/root/usr/games/$exec_line" ] || fail "Exec=$exec_line is not a program of the package"
+export PATH="$WORK/root/usr/games:$PATH" XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=wayland-none
 APP=$exec_line
 m=$(mark)
 start_app
