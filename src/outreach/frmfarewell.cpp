@@ -53,7 +53,7 @@ FrmFarewell::FrmFarewell() {
         box->setAccessibleName(hintOf(box));
     }
 
-    connect(ui.Check1, &QPushButton::toggled, this, &FrmFarewell::Check1_Click);
+    connect(ui.Check1, &QPushButton::clicked, this, &FrmFarewell::Check1_Click);
     connect(ui.lblGoToHome, &ClickLabel::clicked, this, &FrmFarewell::lblGoToHome_Click);
     connect(ui.cmdSubmit, &QPushButton::clicked, this, &FrmFarewell::cmdSubmit_Click);
     connect(ui.cmdClose, &QPushButton::clicked, this, &FrmFarewell::cmdClose_Click);
@@ -84,10 +84,9 @@ void FrmFarewell::Form_Load() {
         show();
 }
 
+// Check1 pops back up after each press, so it is a push button, and screen readers call it one
+// rather than a check box that never stays checked.
 void FrmFarewell::Check1_Click() {
-    if (!ui.Check1->isChecked())
-        return;
-    ui.Check1->setChecked(false);
     modHelp::OpenWebPage(QStringLiteral("home-page"));
 }
 
