@@ -10,6 +10,7 @@
 #include "outreach/webpage.h"
 #include "resources/appearance.h"
 #include "resources/enterkey.h"
+#include "resources/focusannouncement.h"
 #include "resources/handpointer.h"
 #include "resources/texts.h"
 
@@ -49,6 +50,8 @@ FrmFarewell::FrmFarewell() {
           static_cast<QWidget *>(ui.txtMessage), static_cast<QWidget *>(ui.txtFriendName),
           static_cast<QWidget *>(ui.txtFriendEmail)}) {
         box->installEventFilter(this);
+        // Entering a box may empty it (the hint rule); a screen reader hears of the focus first.
+        FocusAnnouncement::comesFirst(box);
         // The hint says what a box is for, also while the box holds what the user typed.
         box->setAccessibleName(hintOf(box));
     }
