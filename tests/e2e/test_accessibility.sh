@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# A whole reading through the accessibility bus alone, as a screen reader user takes it: the
-# windows' titles, the controls' roles and names, and every step taken by an accessible action.
+# Whole readings as a screen reader user takes them: one with the keyboard alone, following the
+# focus on the accessibility bus, and one through the bus alone: the windows' titles, the
+# controls' roles and names, only what can be seen reported as showing, and every step taken
+# by an accessible action.
 source "$(dirname "$0")/lib.sh"
 texts=$(cd "$(dirname "$0")/../../src/resources/texts" && pwd)
 
