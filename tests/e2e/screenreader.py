@@ -310,7 +310,7 @@ print("ok: Tab reaches Paneapple and Space reads it out, labelled by its name; n
 
 # Without a name, the message box says what is missing; its OK button closes it.
 name_box = one(main, TEXT, "Name:-")
-name_box.set_text_contents("")
+Atspi.EditableText.set_text_contents(name_box, "")
 until(lambda: text_of(name_box) == "", "an empty name box")
 press(one(main, BUTTON, "Get My Fruit Astrology Reading"))
 alert = until(window_with(LABEL, "Please Enter Your Name"), "message box asking for the name")
@@ -322,7 +322,7 @@ print("ok: the message box is read as an alert with its text, and OK closes it")
 
 # Through the bus alone: the name is set through the box's editable text; the reading button
 # hands over.
-name_box.set_text_contents("ANNE")
+Atspi.EditableText.set_text_contents(name_box, "ANNE")
 until(lambda: text_of(name_box) == "ANNE", "name ANNE in the box")
 press(one(main, BUTTON, "Get My Fruit Astrology Reading"))
 chooser = until(window_with(BUTTON, "Pear"), "chooser window with its thumbnails")
