@@ -23,21 +23,7 @@ test_pkgs+=(lintian)
 pkgs=("${build_pkgs[@]}")
 [ "$mode" = test ] && pkgs+=("${test_pkgs[@]}")
 
-missing=()
-for p in "${pkgs[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+tools/ensure-packages.sh "${pkgs[@]}"
 
 if [ ! -f build/release/build.ninja ]; then
   cmake --preset release >/dev/null

@@ -10,6 +10,7 @@
 #include "outreach/webpage.h"
 #include "resources/appearance.h"
 #include "resources/enterkey.h"
+#include "resources/focusannouncement.h"
 #include "resources/handpointer.h"
 #include "resources/texts.h"
 
@@ -49,11 +50,13 @@ FrmFarewell::FrmFarewell() {
           static_cast<QWidget *>(ui.txtMessage), static_cast<QWidget *>(ui.txtFriendName),
           static_cast<QWidget *>(ui.txtFriendEmail)}) {
         box->installEventFilter(this);
+        // Entering a box may empty it (the hint rule); a screen reader hears of the focus first.
+        FocusAnnouncement::comesFirst(box);
         // The hint says what a box is for, also while the box holds what the user typed.
         box->setAccessibleName(hintOf(box));
     }
 
-    connect(ui.Check1, &QPushButton::toggled, this, &FrmFarewell::Check1_Click);
+    connect(ui.Check1, &QPushButton::clicked, this, &FrmFarewell::Check1_Click);
     connect(ui.lblGoToHome, &ClickLabel::clicked, this, &FrmFarewell::lblGoToHome_Click);
     connect(ui.cmdSubmit, &QPushButton::clicked, this, &FrmFarewell::cmdSubmit_Click);
     connect(ui.cmdClose, &QPushButton::clicked, this, &FrmFarewell::cmdClose_Click);
@@ -84,10 +87,9 @@ void FrmFarewell::Form_Load() {
         show();
 }
 
+// Check1 pops back up after each press, so it is a push button, and screen readers call it one
+// rather than a check box that never stays checked.
 void FrmFarewell::Check1_Click() {
-    if (!ui.Check1->isChecked())
-        return;
-    ui.Check1->setChecked(false);
     modHelp::OpenWebPage(QStringLiteral("home-page"));
 }
 

@@ -11,6 +11,8 @@
 #include "resources/texts.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <algorithm>
 
 FrmDisplay::FrmDisplay() : SiteLinks(this) {
     Appearance::buildFixedWindow(this, ui);
@@ -61,7 +63,49 @@ void FrmDisplay::showOnThumbnail(int index, int fruitIndex) {
 }
 
 void FrmDisplay::showChooserPanel() {
-    ui.fraChoose->raise();
+    bringToFront(ui.fraChoose, ui.fraResult);
+}
+
+// The panel in front covers the other one whole, and the covered one is hidden as well: what
+// cannot be seen is neither reached with Tab nor reported to a screen reader. A widget of the
+// panel in front that is to have the focus takes it before the covered panel could lose it.
+void FrmDisplay::bringToFront(QWidget *panel, QWidget *covered, QWidget *focus) {
+    panel->show();
+    panel->raise();
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+    covered->hide();
+}
+
+int FrmDisplay::thumbnailBeside(int index, int key) {
+    constexpr int columns = 6, count = 12;
+    const int column = index % columns;
+    switch (key) {
+    case Qt::Key_Left:
+        return column > 0 ? index - 1 : index;
+    case Qt::Key_Right:
+        return column < columns - 1 ? index + 1 : index;
+    case Qt::Key_Up:
+        return index >= columns ? index - columns : index;
+    case Qt::Key_Down:
+        return index + columns < count ? index + columns : index;
+    default:
+        return -1;
+    }
+}
+
+// The arrow keys a focused thumbnail leaves alone move the focus within the grid.
+void FrmDisplay::keyPressEvent(QKeyEvent *event) {
+    const auto focused = std::find(m_thumbnails.begin(), m_thumbnails.end(), focusWidget());
+    const int beside = focused == m_thumbnails.end() || (event->modifiers() & ~Qt::KeypadModifier)
+                           ? -1
+                           : thumbnailBeside(int(focused - m_thumbnails.begin()), event->key());
+    if (beside < 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    picSmallFruit(beside)->setFocus(Qt::OtherFocusReason);
+    event->accept();
 }
 
 void FrmDisplay::picSmallFruit_Click(int index) {
@@ -78,7 +122,9 @@ void FrmDisplay::picSmallFruit_Click(int index) {
         ui.lblFruitName->setCaption(fruit.value().displayName);
         ui.lblFruitDesc->setCaption(fruit.value().description);
     });
-    guarded([&] { ui.fraResult->raise(); });
+    // The reading takes the focus, so that a screen reader reads it out at once; nothing shows
+    // of that focus.
+    guarded([&] { bringToFront(ui.fraResult, ui.fraChoose, ui.lblFruitDesc); });
 }
 
 // Back to the main window; this window is destroyed and the farewell window stays hidden.

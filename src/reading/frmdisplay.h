@@ -35,9 +35,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Unload();
+    void bringToFront(QWidget *panel, QWidget *covered, QWidget *focus = nullptr);
+    // The thumbnail the arrow key moves the focus to from thumbnail `index` in the grid of six
+    // columns and two rows: Left and Right along the row, Up and Down to the other row. At an
+    // edge it stays where it is; -1 for other keys.
+    static int thumbnailBeside(int index, int key);
     void showOnThumbnail(int index, int fruitIndex);
 
     std::array<ClickLabel *, 12> m_thumbnails{};

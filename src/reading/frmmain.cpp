@@ -10,6 +10,7 @@
 #include "reading/namekeyfilter.h"
 #include "resources/appearance.h"
 #include "resources/enterkey.h"
+#include "resources/focusannouncement.h"
 #include "resources/texts.h"
 
 #include <QCloseEvent>
@@ -25,6 +26,7 @@ FrmMain::FrmMain() : SiteLinks(this) {
     // Only typed keys are filtered, so input methods must not bypass the filter.
     ui.txtFirstName->setAttribute(Qt::WA_InputMethodEnabled, false);
     ui.txtFirstName->installEventFilter(this);
+    FocusAnnouncement::comesFirst(ui.txtFirstName);
     ui.cmdExit->setFocus();
     // Enter presses the reading button once the user has tabbed to it. The unseen Exit
     // button, which has the focus when the window opens, is left to Space and Alt+X, and the

@@ -2,8 +2,10 @@
 
 #include "resources/clicklabelaccessible.h"
 
+#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
 
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {
     static const bool accessible =
@@ -94,6 +96,33 @@ bool ClickLabel::event(QEvent *event) {
     if (event->type() == QEvent::Polish || event->type() == QEvent::FontChange)
         fitToContent();
     return handled;
+}
+
+// The focus mark lies on the label's own edge, over its picture or text: a white ring with a
+// black one inside it, which shows on a dark window and on a light picture alike.
+void ClickLabel::paintEvent(QPaintEvent *event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus() || !reactsToClicks())
+        return;
+    QPainter painter(this);
+    const QRectF edge = rect();
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(edge.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawRect(edge.adjusted(3, 3, -3, -3));
+}
+
+// Space and Enter click a label that has the focus, once for a held key.
+void ClickLabel::keyPressEvent(QKeyEvent *event) {
+    const bool pressKey = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                          event->key() == Qt::Key_Enter;
+    if (!pressKey || (event->modifiers() & ~Qt::KeypadModifier) || !reactsToClicks()) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        click();
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent *event) {

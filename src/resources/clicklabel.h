@@ -6,7 +6,8 @@
 
 // A label or picture box that reacts to a click, as the windows' link labels, offer labels
 // and fruit thumbnails do. It can size itself to its text (on one line) or to its picture,
-// and show a hand pointer while the mouse is over it.
+// and show a hand pointer while the mouse is over it. One that takes the keyboard focus (its
+// focus policy) shows a focus mark while it has it, and Space or Enter click it.
 class ClickLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
@@ -40,6 +41,8 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 

@@ -161,6 +161,57 @@ start_service() {
     SERVICE_PIDS+=("$!")
 }
 
+# A session bus of the test's own. The accessibility bus starts on it when first asked for, and
+# is switched on as a screen reader switches it on; the application then joins it by itself.
+start_accessibility_bus() {
+    start_service dbus-daemon --session --nofork --print-address=4 4>"$WORK/bus"
+    wait_until test -s "$WORK/bus" || fail "the session bus did not start"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$WORK/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+        variant:boolean:true >/dev/null || fail "the accessibility bus did not start"
+}
+
+# A light window manager of the test's own. It is ready once it tells a new window, before
+# that shows, the frame it is going to get, as the application asks it.
+start_window_manager() {
+    start_service openbox --sm-disable
+    wait_until wm_ready || fail "the window manager did not start"
+}
+wm_ready() {
+    /usr/bin/python3 - <<'PY'
+import sys, time
+from Xlib import X, Xatom, display
+from Xlib.protocol import event
+d = display.Display()
+root = d.screen().root
+window = root.create_window(0, 0, 10, 10, 0, X.CopyFromParent)
+extents = d.intern_atom("_NET_FRAME_EXTENTS")
+root.send_event(event.ClientMessage(window=window, data=(32, [0] * 5),
+                                    client_type=d.intern_atom("_NET_REQUEST_FRAME_EXTENTS")),
+                event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+d.flush()
+for _ in range(20):
+    if window.get_full_property(extents, Xatom.CARDINAL):
+        sys.exit(0)
+    time.sleep(0.05)
+sys.exit(1)
+PY
+}
+
+# The window manager puts each window into a frame of its own, so the watch sees the frames
+# map, not the windows: under it, a window is found once it is viewable, by its process, title
+# and width. Prints its id.
+client_window() { # pid width
+    local id
+    for id in $(xdotool search --all --onlyvisible --pid "$1" --name '^Quintavel v1\.20$' 2>/dev/null); do
+        [ "$(window_geometry "$id" | awk '{ print $3 }')" = "$2" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+wait_window() { wait_until client_window "$@"; }
+
 # Starts program $1 (the application or a copy of it) with the NAME=VALUE settings that follow
 # added to its environment. env execs the program, so LAST_PID is the program's own pid.
 start_program() {

@@ -1,19 +1,12 @@
 #!/usr/bin/env bash
-# A whole reading through the accessibility bus alone, as a screen reader user takes it: the
-# windows' titles, the controls' roles and names, and every step taken by an accessible action.
+# Whole readings as a screen reader user takes them: one with the keyboard alone, following the
+# focus on the accessibility bus, and one through the bus alone: the windows' titles, the
+# controls' roles and names, only what can be seen reported as showing, and every step taken
+# by an accessible action.
 source "$(dirname "$0")/lib.sh"
 texts=$(cd "$(dirname "$0")/../../src/resources/texts" && pwd)
 
-# A session bus of the test's own. The accessibility bus starts on it when first asked for, and
-# is switched on as a screen reader switches it on; the application then joins it by itself.
-start_service dbus-daemon --session --nofork --print-address=4 4>"$WORK/bus"
-wait_until test -s "$WORK/bus" || fail "the session bus did not start"
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$WORK/bus")
-export DBUS_SESSION_BUS_ADDRESS
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
-    variant:boolean:true >/dev/null || fail "the accessibility bus did not start"
-
+start_accessibility_bus
 m=$(mark)
 start_app
 app=$LAST_PID

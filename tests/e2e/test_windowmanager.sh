@@ -3,42 +3,9 @@
 # title bar included, and keyboard use goes on as without one.
 source "$(dirname "$0")/lib.sh"
 
-# A light window manager of the test's own. It is ready once it tells a new window, before
-# that shows, the frame it is going to get, as the application asks it.
-start_service openbox --sm-disable
-wm_ready() {
-    /usr/bin/python3 - <<'PY'
-import sys, time
-from Xlib import X, Xatom, display
-from Xlib.protocol import event
-d = display.Display()
-root = d.screen().root
-window = root.create_window(0, 0, 10, 10, 0, X.CopyFromParent)
-extents = d.intern_atom("_NET_FRAME_EXTENTS")
-root.send_event(event.ClientMessage(window=window, data=(32, [0] * 5),
-                                    client_type=d.intern_atom("_NET_REQUEST_FRAME_EXTENTS")),
-                event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
-d.flush()
-for _ in range(20):
-    if window.get_full_property(extents, Xatom.CARDINAL):
-        sys.exit(0)
-    time.sleep(0.05)
-sys.exit(1)
-PY
-}
-wait_until wm_ready || fail "the window manager did not start"
+start_window_manager
 read -r screen_w screen_h < <(xdpyinfo | awk '/dimensions:/ { sub("x", " ", $2); print $2 }')
 
-# The window manager puts each window into a frame of its own, so the watch sees the frames
-# map, not the windows: a window is found once it is viewable, by its process, title and width.
-client_window() { # pid width
-    local id
-    for id in $(xdotool search --all --onlyvisible --pid "$1" --name '^Quintavel v1\.20$' 2>/dev/null); do
-        [ "$(window_geometry "$id" | awk '{ print $3 }')" = "$2" ] && { echo "$id"; return 0; }
-    done
-    return 1
-}
-wait_window() { wait_until client_window "$@"; }
 is_gone() { ! is_mapped "$1"; }
 
 # How far the middle of the window with its frame lies from the middle of the screen, right and

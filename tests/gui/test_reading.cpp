@@ -77,12 +77,17 @@ private slots:
                      display.IMGSmallImages.picture(i + 1).size());
         }
         QVERIFY(!display.picSmallFruit(-1) && !display.picSmallFruit(12));
-        // The result panel's own Back button never shows; the focus starts on the other one.
+        // The result panel's own Back button never shows; the focus starts on the other one,
+        // and Tab goes through the twelve thumbnails and back to it.
         QVERIFY(!display.ui.cmdResultBack->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(&display));
         QCOMPARE(QApplication::focusWidget(), display.ui.cmdBack);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), display.ui.cmdBack);
+        for (int i = 0; i <= 12; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(),
+                     i < 12 ? static_cast<QWidget *>(display.picSmallFruit(i))
+                            : display.ui.cmdBack);
+        }
         // The home-business offer lies in front of the co-branding offer.
         const QObjectList strip = display.ui.Frame5->children();
         QVERIFY(strip.indexOf(display.ui.lblFullBrand) > strip.indexOf(display.ui.lblCobrand));
@@ -122,6 +127,8 @@ private slots:
         QVERIFY(Forms::frmFarewellLoaded());
         QVERIFY(!Forms::frmFarewell().isVisible());
         QVERIFY(isInFront(display.ui.fraChoose));
+        // The result panel behind is hidden as well: nothing of it is reached or reported.
+        QVERIFY(!display.ui.fraResult->isVisible());
         for (int i = 0; i < 12; ++i)
             QCOMPARE(pictureOf(display.picSmallFruit(i)),
                      display.IMGSmallImages.picture(i + 1).toImage());
@@ -134,15 +141,29 @@ private slots:
         QVERIFY(Forms::frmMain().isVisible());
     }
 
+    // A click, or Space or Enter on a thumbnail reached with Tab, chooses its fruit.
     void choosingAFruit_data() {
         QTest::addColumn<int>("index");
+        QTest::addColumn<int>("key");
         for (int i = 0; i < 12; ++i)
-            QTest::newRow(qPrintable(FruitCatalogue::at(i)->displayName)) << i;
+            QTest::newRow(qPrintable(FruitCatalogue::at(i)->displayName)) << i << 0;
+        QTest::newRow("Mango, Space") << 6 << int(Qt::Key_Space);
+        QTest::newRow("Paneapple, Return") << 8 << int(Qt::Key_Return);
+        QTest::newRow("Pear, keypad Enter") << 11 << int(Qt::Key_Enter);
     }
     void choosingAFruit() {
         QFETCH(int, index);
+        QFETCH(int, key);
         FrmDisplay &display = handOverAs();
-        QTest::mouseClick(display.picSmallFruit(index), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(&display));
+        if (key) {
+            for (int i = 0; i <= index; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(display.picSmallFruit(index), Qt::Key(key),
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        } else {
+            QTest::mouseClick(display.picSmallFruit(index), Qt::LeftButton);
+        }
         const Fruit fruit = *FruitCatalogue::at(index);
         QCOMPARE(display.ui.lblFruitName->text(), fruit.displayName);
         QCOMPARE(display.ui.lblFruitDesc->text(), fruit.description);
@@ -156,6 +177,47 @@ private slots:
             display.ui.fraChoose->mapToParent(display.picSmallFruit(3)->geometry().center());
         QWidget *hit = display.centralWidget()->childAt(thumbnail);
         QVERIFY(hit == display.ui.fraResult || display.ui.fraResult->isAncestorOf(hit));
+        // The thumbnails are hidden; the reading has the focus, and Tab goes between it and Back.
+        QVERIFY(!display.ui.fraChoose->isVisible());
+        QCOMPARE(QApplication::focusWidget(), display.ui.lblFruitDesc);
+        QTest::keyClick(display.ui.lblFruitDesc, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), display.ui.cmdBack);
+        QTest::keyClick(display.ui.cmdBack, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), display.ui.lblFruitDesc);
+    }
+
+    // The arrow keys move the focus within the grid of six thumbnails by two, and stop at its
+    // edges; the focused thumbnail shows a mark on its picture, in its place and at its size.
+    void arrowKeys_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("Right along the row") << 0 << int(Qt::Key_Right) << 1;
+        QTest::newRow("Right at the row's end") << 5 << int(Qt::Key_Right) << 5;
+        QTest::newRow("Left along the row") << 7 << int(Qt::Key_Left) << 6;
+        QTest::newRow("Left at the row's start") << 6 << int(Qt::Key_Left) << 6;
+        QTest::newRow("Down to the row below") << 2 << int(Qt::Key_Down) << 8;
+        QTest::newRow("Down from the bottom row") << 10 << int(Qt::Key_Down) << 10;
+        QTest::newRow("Up to the row above") << 11 << int(Qt::Key_Up) << 5;
+        QTest::newRow("Up from the top row") << 3 << int(Qt::Key_Up) << 3;
+    }
+    void arrowKeys() {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        FrmDisplay &display = handOverAs();
+        QVERIFY(QTest::qWaitForWindowActive(&display));
+        ClickLabel *target = display.picSmallFruit(to);
+        const QRect place = target->geometry();
+        const QImage picture = target->grab().toImage();
+        display.picSmallFruit(from)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(display.picSmallFruit(from), Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), target);
+        QCOMPARE(target->geometry(), place);
+        QVERIFY(target->grab().toImage() != picture);
+        display.ui.cmdBack->setFocus();
+        QCOMPARE(target->grab().toImage(), picture);
+        QCOMPARE(display.ui.lblFruitName->text(), QStringLiteral("Apple"));
     }
 
     void pineappleIsShownAsPaneapple() {

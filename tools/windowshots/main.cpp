@@ -78,6 +78,9 @@ int main(int argc, char *argv[]) {
     main.cmdNext_Click();
     FrmDisplay &display = Forms::frmDisplay();
     ok &= save(display, out, QStringLiteral("chooser"));
+    // Thumbnail 8 reached with the keyboard shows its focus mark.
+    display.picSmallFruit(8)->setFocus(Qt::TabFocusReason);
+    ok &= save(display, out, QStringLiteral("chooser-focus"));
     display.picSmallFruit_Click(8);
     ok &= save(display, out, QStringLiteral("result-paneapple"));
 
