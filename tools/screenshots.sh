@@ -9,6 +9,9 @@ set -euo pipefail
 out=$(mkdir -p "${2:?usage: $0 path/to/quintavel output-dir}" && cd "$2" && pwd)
 pictures=$(cd "$(dirname "$0")/../src/resources/pictures" && pwd)
 export QUINTAVEL_SITE=none # no page is opened here
+# The caption the program was built with, as the program holds it.
+: "${QUINTAVEL_CAPTION:=$(grep -aom1 'Quintavel v[0-9][0-9.]*[0-9]' "$1")}"
+export QUINTAVEL_CAPTION
 source "$(dirname "$0")/../tests/e2e/lib.sh" "$1"
 
 capture() { # window file
@@ -33,7 +36,7 @@ capture "$main" main-window.png
 
 m=$(mark)
 xdotool key Tab space
-chooser=$(wait_map "$m" "Quintavel v1.20" "$app" 577) || fail "no chooser window"
+chooser=$(wait_map "$m" "$CAPTION" "$app" 577) || fail "no chooser window"
 read -r cx cy _ ch < <(window_geometry "$chooser")
 panel_x=$cx
 panel_y=$((cy + ch - 321 + 48))

@@ -1,5 +1,6 @@
 #include "outreach/frmabout.h"
 
+#include "app/apptitle.h"
 #include "app/forms.h"
 #include "app/frmstartup.h"
 #include "outreach/webpage.h"
@@ -12,6 +13,8 @@
 // being a child widget of it: a child would take on the opener's style sheet.
 FrmAbout::FrmAbout(QWidget *owner) {
     Appearance::buildFixedWindow(this, ui);
+    setWindowTitle(kVersionCaption);
+    ui.Label2->setCaption(kVersionCaption);
     ui.Label1->setText(Texts::get(QStringLiteral("about-description")));
     ui.Picture1->setPicture(Forms::frmStartup().IMGIcon().picture(1, devicePixelRatio()));
     Appearance::centreOnScreen(this);

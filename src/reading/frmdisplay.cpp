@@ -1,5 +1,6 @@
 #include "reading/frmdisplay.h"
 
+#include "app/apptitle.h"
 #include "app/forms.h"
 #include "app/guarded.h"
 #include "app/shutdown.h"
@@ -16,6 +17,7 @@
 
 FrmDisplay::FrmDisplay() : SiteLinks(this) {
     Appearance::buildFixedWindow(this, ui);
+    setWindowTitle(kVersionCaption);
     m_thumbnails = {ui.picSmallFruit_0, ui.picSmallFruit_1,  ui.picSmallFruit_2,
                     ui.picSmallFruit_3, ui.picSmallFruit_4,  ui.picSmallFruit_5,
                     ui.picSmallFruit_6, ui.picSmallFruit_7,  ui.picSmallFruit_8,

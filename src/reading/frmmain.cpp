@@ -1,5 +1,6 @@
 #include "reading/frmmain.h"
 
+#include "app/apptitle.h"
 #include "app/forms.h"
 #include "app/guarded.h"
 #include "app/messagebox.h"
@@ -18,6 +19,7 @@
 
 FrmMain::FrmMain() : SiteLinks(this) {
     Appearance::buildFixedWindow(this, ui);
+    setWindowTitle(kVersionCaption);
     ui.Label2->setCaption(Texts::get(QStringLiteral("main-intro")));
     ui.lblFullBrand->setCaption(Texts::get(QStringLiteral("offer-fullbrand")));
     ui.lblCobrand->setCaption(Texts::get(QStringLiteral("offer-cobrand")));

@@ -10,6 +10,7 @@ set -euo pipefail
 APP=${1:?usage: $0 path/to/quintavel}
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 SITE=${QUINTAVEL_SITE:?the site address the application was built with}
+CAPTION=${QUINTAVEL_CAPTION:?the version caption the application was built with}
 WORK=$(mktemp -d)
 APP_PIDS=()
 SERVICE_PIDS=()
@@ -27,9 +28,21 @@ cleanup() {
     [ -n "$WATCH_PID" ] && kill "$WATCH_PID" 2>/dev/null || true
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
     wait 2>/dev/null || true
+    # A sanitizer's report from any copy of the program fails the test, whatever it checked.
+    local reports
+    reports=$(grep -lE '^(==[0-9]+==ERROR: [A-Za-z]+Sanitizer|.*: runtime error: )' \
+        "$WORK"/app-*.log 2>/dev/null || true)
+    if [ -n "$reports" ]; then
+        for log in $reports; do
+            echo "FAIL: a sanitizer reported in $(basename "$log"):" >&2
+            sed 's/^/    /' "$log" >&2
+        done
+        status=1
+    fi
     rm -rf "$WORK"
+    exit $status
 }
-trap cleanup EXIT
+trap 'status=$?; cleanup' EXIT
 
 fail() {
     {
@@ -205,7 +218,7 @@ PY
 # and width. Prints its id.
 client_window() { # pid width
     local id
-    for id in $(xdotool search --all --onlyvisible --pid "$1" --name '^Quintavel v1\.20$' 2>/dev/null); do
+    for id in $(xdotool search --all --onlyvisible --pid "$1" --name "^${CAPTION//./\\.}\$" 2>/dev/null); do
         [ "$(window_geometry "$id" | awk '{ print $3 }')" = "$2" ] && { echo "$id"; return 0; }
     done
     return 1
@@ -230,7 +243,7 @@ start_main() {
     m=$(mark)
     start_program "$APP" "$@"
     APP_PID=$LAST_PID
-    MAIN=$(wait_map "$m" "Quintavel v1.20" "$APP_PID" 496) || fail "the main window did not appear"
+    MAIN=$(wait_map "$m" "$CAPTION" "$APP_PID" 496) || fail "the main window did not appear"
     focus "$MAIN" || fail "cannot focus the main window"
 }
 
@@ -254,7 +267,7 @@ hand_over() {
     xdotool type --delay 20 "$3"
     MARK=$(mark)
     xdotool key Tab space
-    CHOOSER=$(wait_map "$MARK" "Quintavel v1.20" "$2" 577)
+    CHOOSER=$(wait_map "$MARK" "$CAPTION" "$2" 577)
 }
 
 # Gives window $1 the keyboard focus (there is no window manager to do it) and waits until the
@@ -271,6 +284,19 @@ wait_exit() {
     wait_until has_ended "$1" || return 1
     EXIT_STATUS=0
     wait "$1" || EXIT_STATUS=$?
+}
+
+# The copies of the application running in this test's session (other tests may run copies of
+# their own at the same time), one pid a line.
+own_copies() {
+    local exe pid
+    exe=$(realpath "$APP")
+    for pid in $(pgrep -x "$(basename "$APP")"); do
+        [ "$(readlink "/proc/$pid/exe" 2>/dev/null)" = "$exe" ] &&
+            tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" &&
+            echo "$pid"
+    done
+    return 0
 }
 
 # Waits until the browser recorder holds $1 addresses; prints the last one.

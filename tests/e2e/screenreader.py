@@ -30,7 +30,7 @@ warnings.filterwarnings("ignore", "Atspi.Action.get_action_name", DeprecationWar
 PID = int(sys.argv[1])
 TEXTS, OPENED, HOME_PAGE = sys.argv[2], sys.argv[3], sys.argv[4]
 TIMEOUT = float(os.environ.get("E2E_TIMEOUT", "30"))
-TITLE = "Quintavel v1.20"
+TITLE = os.environ["QUINTAVEL_CAPTION"]
 FRUITS = ["Apple", "Banana", "Black Grapes", "Cherry", "Coconut", "Custard Apple", "Mango",
           "Orange", "Paneapple", "Papaya", "Peach", "Pear"]
 BANNER = ("The Most Popular Online Vellum Discussion Board. Best Resource For Everything Vellum. "

@@ -10,7 +10,7 @@ start_accessibility_bus
 m=$(mark)
 start_app
 app=$LAST_PID
-wait_map "$m" "Quintavel v1.20" "$app" 496 >/dev/null || fail "the main window did not appear"
+wait_map "$m" "$CAPTION" "$app" 496 >/dev/null || fail "the main window did not appear"
 /usr/bin/python3 "$E2E_DIR/screenreader.py" "$app" "$texts" "$OPENED" "$(page home-page)" ||
     fail "the reading through the accessibility bus broke off"
 wait_exit "$app" || fail "the farewell window's Exit did not end the process"

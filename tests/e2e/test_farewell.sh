@@ -16,7 +16,7 @@ pass "Help, Online Help opens the help page"
 for closing_key in Return Escape; do
     focus "$main" || fail "cannot focus the main window"
     menu_item h a
-    about=$(wait_map "$MARK" "Quintavel v1.20" "$app" 447) || fail "About Software opened no window"
+    about=$(wait_map "$MARK" "$CAPTION" "$app" 447) || fail "About Software opened no window"
     xprop -id "$about" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$main")" ||
         fail "the About window is not a dialog of the main window: $(xprop -id "$about" WM_TRANSIENT_FOR)"
     xprop -id "$about" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG ||
@@ -45,7 +45,7 @@ pass "neither the hand-over nor Back shows the farewell window, even for an inst
 focus "$main" || fail "cannot focus the main window"
 m=$(mark)
 xdotool key alt+x
-farewell=$(wait_map "$m" "Quintavel v1.20" "$app" 741) || fail "Alt+X brought no farewell window"
+farewell=$(wait_map "$m" "$CAPTION" "$app" 741) || fail "Alt+X brought no farewell window"
 wait_destroy "$m" "$main" || fail "Alt+X did not close the main window"
 xprop -id "$farewell" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
     fail "the farewell window is not kept on top: $(xprop -id "$farewell" _NET_WM_STATE)"
@@ -95,5 +95,5 @@ focus "$farewell" || fail "cannot focus the farewell window"
 xdotool key alt+x
 wait_exit "$app" || fail "Exit did not end the process"
 [ "$EXIT_STATUS" = 0 ] || fail "the process ended with status $EXIT_STATUS"
-pgrep -f -- "^$APP( |$)" >/dev/null && fail "a copy of the application is still running"
+[ -z "$(own_copies)" ] || fail "a copy of the application is still running: $(own_copies)"
 pass "Exit on the farewell window ends the process with status 0 and leaves nothing running"

@@ -16,7 +16,7 @@ reading_then_exit() {
     start_program "$APP" "$@"
     local app=$LAST_PID
     log=$WORK/app-$((${#APP_PIDS[@]} - 1)).log
-    main=$(wait_map "$m" "Quintavel v1.20" "$app" 496) || fail "$case: no main window"
+    main=$(wait_map "$m" "$CAPTION" "$app" 496) || fail "$case: no main window"
     event_after "$m" "\$1 == \"map\" && \$3 == $app && title == \"Quintavel\"" >/dev/null &&
         fail "$case: a message came at start"
     hand_over "$main" "$app" ann || fail "$case: no chooser"
@@ -26,7 +26,7 @@ reading_then_exit() {
     xdotool mousemove $((cx + 246)) $((cy + ch - 321 + 48 + 129)) click 1 # the pineapple
     focus "$chooser" || fail "$case: cannot focus the chooser"
     menu_item f x
-    farewell=$(wait_map "$MARK" "Quintavel v1.20" "$app" 741) || fail "$case: no farewell window"
+    farewell=$(wait_map "$MARK" "$CAPTION" "$app" 741) || fail "$case: no farewell window"
     focus "$farewell" || fail "$case: cannot focus the farewell window"
     xdotool key alt+x
     wait_exit "$app" || fail "$case: the copy did not end"
@@ -41,7 +41,7 @@ refused_beside() {
     m=$(mark)
     start_program "$APP" "$@"
     first=$LAST_PID
-    wait_map "$m" "Quintavel v1.20" "$first" 496 >/dev/null || fail "$case: no first copy"
+    wait_map "$m" "$CAPTION" "$first" 496 >/dev/null || fail "$case: no first copy"
     m=$(mark)
     start_program "$APP" "$@"
     second=$LAST_PID

@@ -51,7 +51,7 @@ pass "Alt+B returns to the main window"
 read -r mx my _ mh < <(window_geometry "$main")
 m=$(mark)
 xdotool mousemove $((mx + 369)) $((my + mh - 241 + 147)) click 1
-second=$(wait_map "$m" "Quintavel v1.20" "$app" 577) || fail "no second chooser"
+second=$(wait_map "$m" "$CAPTION" "$app" 577) || fail "no second chooser"
 event_after "$m" '$1 == "map" && title == "Quintavel"' >/dev/null &&
     fail "the name was lost: the hand-over asked for it"
 [ "$second" != "$chooser" ] || fail "the second hand-over reused the old chooser"
@@ -62,7 +62,7 @@ focus "$second" || fail "cannot focus the second chooser"
 menu_item f x
 m=$MARK
 wait_destroy "$m" "$second" || fail "File, Exit did not close the chooser"
-farewell=$(wait_map "$m" "Quintavel v1.20" "$app" 741) || fail "no farewell window"
+farewell=$(wait_map "$m" "$CAPTION" "$app" 741) || fail "no farewell window"
 [ "$(mapped_windows "$app")" = "$farewell" ] || fail "after Exit more than the farewell window shows"
 pass "Exit from the chooser leaves only the farewell window"
 focus "$farewell" || fail "cannot focus the farewell window"

@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.sh"
 m=$(mark)
 start_app
 first=$LAST_PID
-main=$(wait_map "$m" "Quintavel v1.20" "$first") || fail "the main window did not appear"
+main=$(wait_map "$m" "$CAPTION" "$first") || fail "the main window did not appear"
 read -r _ _ width height < <(window_geometry "$main")
 [ "$width" = 496 ] || fail "main window is $width pixels wide, not 496"
 pass "main window maps with its title, $width x $height"
@@ -27,7 +27,7 @@ wait_destroy "$m" "$box" || fail "the message did not close on Enter"
 focus "$main" || fail "cannot focus the main window again"
 m=$(mark)
 xdotool key Tab space
-chooser=$(wait_map "$m" "Quintavel v1.20" "$first" 577) || fail "no chooser window"
+chooser=$(wait_map "$m" "$CAPTION" "$first" 577) || fail "no chooser window"
 wait_unmap "$m" "$main" || fail "the hand-over left the main window showing"
 event_after "$m" '$1 == "map" && title == "Quintavel"' >/dev/null &&
     fail "the hand-over asked for a name although letters were typed"
@@ -57,7 +57,7 @@ wait "$first" 2>/dev/null || true
 m=$(mark)
 start_app
 third=$LAST_PID
-wait_map "$m" "Quintavel v1.20" "$third" 496 >/dev/null || fail "after SIGKILL a new copy did not start"
+wait_map "$m" "$CAPTION" "$third" 496 >/dev/null || fail "after SIGKILL a new copy did not start"
 event_after "$m" "\$1 == \"map\" && \$3 == $third && title == \"Quintavel\"" >/dev/null &&
     fail "after SIGKILL a new copy was refused"
 pass "after SIGKILL of the first copy a new copy starts normally"

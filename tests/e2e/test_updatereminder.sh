@@ -17,7 +17,7 @@ start_quietly() {
     local m
     m=$(mark)
     start_program "$@"
-    wait_map "$m" "Quintavel v1.20" "$LAST_PID" 496 >/dev/null || return 1
+    wait_map "$m" "$CAPTION" "$LAST_PID" 496 >/dev/null || return 1
     ! event_after "$m" "\$1 == \"map\" && \$3 == $LAST_PID && title == \"Quintavel\"" \
         >/dev/null
 }
@@ -48,7 +48,7 @@ focus "$BOX" || fail "cannot focus the question"
 m=$(mark)
 xdotool key Return
 wait_unmap "$m" "$BOX" || fail "Enter did not close the question"
-wait_map "$m" "Quintavel v1.20" "$app" 496 >/dev/null || fail "no main window after the answer"
+wait_map "$m" "$CAPTION" "$app" 496 >/dev/null || fail "no main window after the answer"
 opened=$(wait_opened 1) || fail "Yes opened no page"
 [ "$opened" = "$(page download-web-page)" ] || fail "Yes opened $opened"
 terminate || fail "the copy 20 days later did not end"
@@ -74,7 +74,7 @@ app=$LAST_PID
 focus "$BOX" || fail "cannot focus the question"
 m=$(mark)
 xdotool key n
-main=$(wait_map "$m" "Quintavel v1.20" "$app" 496) || fail "no main window after No"
+main=$(wait_map "$m" "$CAPTION" "$app" 496) || fail "no main window after No"
 # A page asked for now arrives after anything the start might have opened.
 focus "$main" || fail "cannot focus the main window"
 menu_item h o

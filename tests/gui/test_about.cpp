@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "app/apptitle.h"
 #include "app/forms.h"
 #include "app/frmstartup.h"
 #include "outreach/frmabout.h"
@@ -65,7 +66,7 @@ private slots:
     void laidOutAndModalOverItsOpener() {
         FrmMain &main = Forms::frmMain();
         QVERIFY(whileOpen(&main, [&](FrmAbout &about) {
-            QCOMPARE(about.windowTitle(), QStringLiteral("Quintavel v1.20"));
+            QCOMPARE(about.windowTitle(), QString(kVersionCaption));
             QCOMPARE(about.size(), QSize(447, 253));
             QCOMPARE(about.minimumSize(), about.maximumSize());
             QVERIFY(!(about.windowFlags() &

@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "app/apptitle.h"
 #include "app/forms.h"
 #include "app/frmstartup.h"
 #include "app/random.h"
@@ -61,8 +62,8 @@ private slots:
 
     void loadsAsLaidOut() {
         QVERIFY(farewell->isVisible());
-        QCOMPARE(farewell->windowTitle(), QStringLiteral("Quintavel v1.20"));
-        QCOMPARE(farewell->ui.lblFarewellCaption->text(), QStringLiteral("Quintavel v1.20"));
+        QCOMPARE(farewell->windowTitle(), QString(kVersionCaption));
+        QCOMPARE(farewell->ui.lblFarewellCaption->text(), QString(kVersionCaption));
         QCOMPARE(farewell->size(), QSize(741, 315));
         QCOMPARE(farewell->minimumSize(), farewell->maximumSize());
         QVERIFY(!(farewell->windowFlags() &
@@ -404,7 +405,7 @@ private slots:
         QVERIFY(Forms::frmFarewellLoaded());
         FrmFarewell &created = Forms::frmFarewell();
         QVERIFY(!created.isVisible());
-        QCOMPARE(created.windowTitle(), QStringLiteral("Quintavel v1.20"));
+        QCOMPARE(created.windowTitle(), QString(kVersionCaption));
 
         Forms::frmDisplay().cmdBack_Click();
         settle();

@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "app/apptitle.h"
 #include "app/forms.h"
 #include "outreach/frmfarewell.h"
 #include "reading/frmdisplay.h"
@@ -30,7 +31,7 @@ private slots:
     void cleanup() { endApplication(); }
 
     void opensAsLaidOut() {
-        QCOMPARE(main->windowTitle(), QStringLiteral("Quintavel v1.20"));
+        QCOMPARE(main->windowTitle(), QString(kVersionCaption));
         QCOMPARE(main->centralWidget()->size(), QSize(496, 241));
         QCOMPARE(main->minimumSize(), main->maximumSize());
         QVERIFY(!(main->windowFlags() & Qt::WindowMinimizeButtonHint));

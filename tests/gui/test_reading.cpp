@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "app/apptitle.h"
 #include "app/forms.h"
 #include "app/frmstartup.h"
 #include "outreach/frmfarewell.h"
@@ -55,7 +56,7 @@ private slots:
 
     void chooserIsLaidOut() {
         FrmDisplay &display = handOverAs();
-        QCOMPARE(display.windowTitle(), QStringLiteral("Quintavel v1.20"));
+        QCOMPARE(display.windowTitle(), QString(kVersionCaption));
         QCOMPARE(display.centralWidget()->size(), QSize(577, 321));
         QCOMPARE(display.minimumSize(), display.maximumSize());
         QVERIFY(!(display.windowFlags() &

@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "app/apptitle.h"
 #include "app/forms.h"
 #include "app/frmstartup.h"
 #include "app/singleinstance.h"
@@ -21,7 +22,7 @@ private slots:
         startApplication();
         FrmStartup &startup = Forms::frmStartup();
         QVERIFY(!startup.isVisible());
-        QCOMPARE(startup.windowTitle(), QStringLiteral("Quintavel v1.20"));
+        QCOMPARE(startup.windowTitle(), QString(kVersionCaption));
         QVERIFY(!startup.windowIcon().isNull());
         QCOMPARE(startup.IMGIcon().count(), 1);
 
