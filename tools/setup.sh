@@ -1,6 +1,12 @@
 #!/usr/bin/env bash
 # Shared set-up for ./run and ./test: install what is missing, configure, build.
-# Usage: tools/setup.sh build|test
+#
+#   tools/setup.sh build     the program, in Release
+#   tools/setup.sh test      the program and its tests, in Release
+#   tools/setup.sh asan      the program and its tests, with the sanitizers (installs nothing)
+#
+# A build folder is configured from its preset when it has none yet and again whenever
+# CMakePresets.json has changed since, so that an edited preset reaches an existing build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,17 +26,31 @@ build_pkgs+=(libfontconfig-dev)
 test_pkgs+=(dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 openbox)
 # The package test's check of the .deb as Debian's archive checks it.
 test_pkgs+=(lintian)
-pkgs=("${build_pkgs[@]}")
-[ "$mode" = test ] && pkgs+=("${test_pkgs[@]}")
 
-tools/ensure-packages.sh "${pkgs[@]}"
+configure() { # preset
+    local dir=build/$1
+    if [ ! -f "$dir/build.ninja" ] || [ CMakePresets.json -nt "$dir/CMakeCache.txt" ]; then
+        cmake --preset "$1" >/dev/null
+    fi
+}
 
-if [ ! -f build/release/build.ninja ]; then
-  cmake --preset release >/dev/null
-fi
-
-if [ "$mode" = test ]; then
-  cmake --build --preset release
-else
-  cmake --build --preset release --target quintavel
-fi
+case $mode in
+build)
+    tools/ensure-packages.sh "${build_pkgs[@]}"
+    configure release
+    cmake --build --preset release --target quintavel
+    ;;
+test)
+    tools/ensure-packages.sh "${build_pkgs[@]}" "${test_pkgs[@]}"
+    configure release
+    cmake --build --preset release
+    ;;
+asan)
+    configure asan
+    cmake --build --preset asan
+    ;;
+*)
+    echo "usage: $0 build|test|asan" >&2
+    exit 2
+    ;;
+esac

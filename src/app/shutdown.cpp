@@ -8,12 +8,21 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
 
 namespace modHelp {
 
 static std::function<void()> &processEnd() {
     static std::function<void()> end = [] {
         std::fflush(nullptr);
+#if defined(__SANITIZE_ADDRESS__)
+        // The process ends without running its exit handlers, and LeakSanitizer's is one of
+        // them: a build with the sanitizers looks for leaks first, and a leak ends the process
+        // with its report and a failure status.
+        __lsan_do_leak_check();
+#endif
         std::_Exit(0);
     };
     return end;

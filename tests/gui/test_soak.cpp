@@ -1,8 +1,13 @@
 // A long run of random use, as an impatient user with a cat on the keyboard would give it:
-// keys of every kind, clicks anywhere, menus, hand-overs, Back, closes of any window, with
-// every message answered as it comes. After every event the application must still hold
-// together. The run prints its seed; QUINTAVEL_SOAK_SEED replays it, QUINTAVEL_SOAK_EVENTS
-// sets its length.
+// keys of every kind, clicks anywhere, menus, hand-overs, Back, closes of any window, starts
+// again weeks later, with every message answered as it comes. After every event the
+// application must still hold together.
+//
+// It runs a few fixed seeds that together reach every window and every message a user can
+// bring up, and then one seed from the clock: for the rest of about 15 seconds, or for
+// QUINTAVEL_SOAK_EVENTS events. Each run prints its seed and length, and QUINTAVEL_SOAK_SEED
+// with QUINTAVEL_SOAK_EVENTS replays that run alone. A fault, a crash and a run that stops
+// moving print the seed and the last events at once.
 
 #include "testsupport.h"
 
@@ -13,13 +18,32 @@
 #include "reading/frmdisplay.h"
 #include "reading/frmmain.h"
 
+#include "app/calendar.h"
+#include "app/settingsstore.h"
+#include "outreach/frmfarewell.h"
+
 #include <QClipboard>
+#include <QFile>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QUrlQuery>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <mutex>
 #include <random>
+#include <set>
+#include <thread>
+#include <unistd.h>
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/common_interface_defs.h>
+#endif
 
 using namespace TestSupport;
 
@@ -63,6 +87,89 @@ QList<Key> keyboard() {
     return keys;
 }
 
+// Fixed seeds and their length: together they bring up the hand-over, Back, the About
+// window, the farewell window, the update question and every message a user can reach.
+struct FixedRun {
+    quint64 seed;
+    int events;
+};
+constexpr FixedRun kFixedRuns[] = {{1, 600}, {5, 600}, {20, 600}, {32, 600}};
+constexpr auto kBudget = std::chrono::seconds(15);
+
+// What reaches the output however the run ends: the seed and the last events, kept as plain
+// bytes that a signal handler or the sanitizers' last words can write as they stand.
+char g_report[16384];
+std::mutex g_reportLock;
+
+void writeReport(const char *why) {
+    const auto put = [](const char *text) {
+        for (size_t left = std::strlen(text); left > 0;) {
+            const ssize_t n = ::write(STDOUT_FILENO, text, left);
+            if (n <= 0)
+                return;
+            text += n;
+            left -= size_t(n);
+        }
+    };
+    put("soak: ");
+    put(why);
+    put("\n");
+    put(g_report);
+    put("\n");
+}
+
+extern "C" void onFatalSignal(int signal) {
+    writeReport("the run crashed");
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" void onSanitizerDeath() {
+    writeReport("a sanitizer stopped the run");
+}
+#endif
+
+// Ends the run with its report when no event has finished for a while (a handler that never
+// returns), before the test's own time limit would kill it unheard.
+class Watchdog {
+public:
+    explicit Watchdog(std::chrono::seconds stalled)
+        : m_stalled(stalled), m_thread([this] { watch(); }) {}
+    ~Watchdog() {
+        {
+            std::lock_guard lock(m_lock);
+            m_done = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+    void moved() { ++m_moves; }
+
+private:
+    void watch() {
+        std::unique_lock lock(m_lock);
+        int seen = -1;
+        while (!m_done) {
+            if (m_wake.wait_for(lock, m_stalled, [this] { return m_done; }))
+                return;
+            const int now = m_moves;
+            if (now == seen) {
+                std::lock_guard report(g_reportLock);
+                writeReport("no event has finished for a while; the run is stuck");
+                std::_Exit(1);
+            }
+            seen = now;
+        }
+    }
+    const std::chrono::seconds m_stalled;
+    std::atomic<int> m_moves{0};
+    std::mutex m_lock;
+    std::condition_variable m_wake;
+    bool m_done = false;
+    std::thread m_thread;
+};
+
 } // namespace
 
 class TestSoak : public QObject {
@@ -72,10 +179,19 @@ class TestSoak : public QObject {
     QList<Key> keys = keyboard();
     QStringList recent;
     QString failure;
+    quint64 seed = 0;
     int events = 0;
     int wanted = 0;
+    QDeadlineTimer runsOut;
+    int daysLater = 0;
+    int checkedAddresses = 0;
+    bool mainShowed = false, chooserShowed = false;
+    std::set<QString> reached, reachedByFixedRuns;
     MessageBoxes *boxes = nullptr;
     BrowserRecorder *browser = nullptr;
+    Watchdog *watchdog = nullptr;
+    QuietMessages *quiet = nullptr;
+    QElapsedTimer soakTime;
 
     int below(int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(random)); }
     template <class T> T pick(const QList<T> &from) { return from.at(below(int(from.size()))); }
@@ -96,6 +212,12 @@ class TestSoak : public QObject {
         QWidget *target = QApplication::activePopupWidget();
         if (!target)
             target = QApplication::focusWidget();
+        // While a modal window is up the desktop hands it every key, as Qt itself does with
+        // the keys of a real keyboard; a key sent past it to a window it blocks would do what
+        // no user can, such as closing the window the modal one was opened from.
+        if (QWidget *modal = QApplication::activeModalWidget();
+            modal && target && target->window() != modal)
+            target = modal->focusWidget();
         if (!target && !reachable().isEmpty())
             target = reachable().first();
         if (!target)
@@ -115,6 +237,8 @@ class TestSoak : public QObject {
         if (windows.isEmpty())
             return;
         QWidget *window = pick(windows);
+        // A click in a window makes it the active one, as the desktop does.
+        window->activateWindow();
         QList<QWidget *> targets{window};
         for (QWidget *w : window->findChildren<QWidget *>())
             if (w->isVisible() && !w->visibleRegion().isEmpty())
@@ -175,13 +299,83 @@ class TestSoak : public QObject {
             clickSomewhere();
         else if (roll < 88)
             chooseFromMenu();
-        else if (roll < 96)
+        else if (roll < 94)
             handOverOrBack();
+        else if (roll < 97)
+            fillTheForm();
         else
             closeAWindow();
         ++events;
         if (recent.size() > 25)
             recent.removeFirst();
+    }
+
+    // The user copies a text in another program, clicks into a box here and pastes it with
+    // Ctrl+V: a name, an address, or what a form field does not expect.
+    void pasteInto(QWidget *box) {
+        static const QStringList texts = {
+            QStringLiteral("Ann Lee"),         QStringLiteral("ann@example.org"),
+            QStringLiteral("bob@example.net"), QStringLiteral("  spaced @ out.  "),
+            QStringLiteral("a&b=c#d+e"),       QStringLiteral("line one\nline two"),
+            QStringLiteral("Zoë & Jürgen"),    QString()};
+        const QString text = pick(texts);
+        recent
+            << QStringLiteral("paste \"%1\" into %2").arg(text.toHtmlEscaped(), box->objectName());
+        QApplication::clipboard()->setText(text);
+        box->window()->activateWindow();
+        const QPointer<QWidget> guard(box);
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        if (!guard || QApplication::activeModalWidget())
+            return;
+        QTest::sendKeyEvent(QTest::Press, box, Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+        if (guard)
+            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_V, QString(QChar(22)),
+                                Qt::ControlModifier);
+    }
+
+    // The user clicks into a box and deletes all that it holds.
+    void emptyBox(QWidget *box) {
+        recent << QStringLiteral("empty %1").arg(box->objectName());
+        box->window()->activateWindow();
+        const QPointer<QWidget> guard(box);
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        for (const auto &[key, modifiers] :
+             {std::pair{Qt::Key_A, Qt::ControlModifier}, std::pair{Qt::Key_Delete, Qt::NoModifier}})
+            if (guard && !QApplication::activeModalWidget())
+                QTest::keyClick(box, key, modifiers);
+    }
+
+    // The user fills in or empties some boxes of the refer-a-friend form and sends it.
+    void fillTheForm() {
+        if (QApplication::activeModalWidget() || !Forms::frmFarewellLoaded() ||
+            !Forms::frmFarewell().isVisible())
+            return clickSomewhere();
+        const QPointer<FrmFarewell> farewell(&Forms::frmFarewell());
+        for (QWidget *box : {static_cast<QWidget *>(farewell->ui.txtName),
+                             static_cast<QWidget *>(farewell->ui.txtEmail),
+                             static_cast<QWidget *>(farewell->ui.txtMessage),
+                             static_cast<QWidget *>(farewell->ui.txtFriendName),
+                             static_cast<QWidget *>(farewell->ui.txtFriendEmail)}) {
+            if (const int what = below(3); what == 1)
+                pasteInto(box);
+            else if (what == 2)
+                emptyBox(box);
+            if (!farewell || QApplication::activeModalWidget())
+                return;
+        }
+        recent << QStringLiteral("send the form");
+        QTest::mouseClick(farewell->ui.cmdSubmit, Qt::LeftButton);
+    }
+
+    // The user starts the program again, at times weeks later.
+    void startAgain() {
+        if (below(2) == 0) {
+            daysLater += 15 + below(30);
+            Calendar::setTodaySource(
+                [days = daysLater] { return QDate::currentDate().addDays(days); });
+        }
+        recent << QStringLiteral("start again, %1 days on").arg(daysLater);
+        startApplication();
     }
 
     // What must hold after every event.
@@ -196,7 +390,7 @@ class TestSoak : public QObject {
             return QStringLiteral("the name box holds \"%1\"")
                 .arg(Forms::frmMain().ui.txtFirstName->text());
         const QString prefix = modHelp::SiteBaseAddress + QStringLiteral("/quintavel/ssd.php?");
-        for (const QString &address : browser->addresses) {
+        for (const QString &address : browser->addresses.mid(checkedAddresses)) {
             const QString key = QUrlQuery(QUrl(address).query()).queryItems().value(0).second;
             if (!address.startsWith(prefix + QStringLiteral("page=")) ||
                 !modHelp::PageKeys().contains(key))
@@ -208,8 +402,39 @@ class TestSoak : public QObject {
         return {};
     }
 
+    // The windows the run has brought up so far.
+    void noteWhatShows() {
+        const bool mainShows = Forms::frmMainLoaded() && Forms::frmMain().isVisible();
+        const bool chooserShows = Forms::frmDisplayLoaded() && Forms::frmDisplay().isVisible();
+        if (mainShowed && chooserShows)
+            reached.insert(QStringLiteral("hand-over"));
+        if (chooserShowed && mainShows)
+            reached.insert(QStringLiteral("Back"));
+        mainShowed = mainShows;
+        chooserShowed = chooserShows;
+        if (qobject_cast<FrmAbout *>(QApplication::activeModalWidget()))
+            reached.insert(QStringLiteral("the About window"));
+        if (Forms::frmFarewellLoaded() && Forms::frmFarewell().isVisible())
+            reached.insert(QStringLiteral("the farewell window"));
+    }
+
+    void keepReport() {
+        const QString report = QStringLiteral("seed %1, after event %2 of %3 "
+                                              "(QUINTAVEL_SOAK_SEED=%1 QUINTAVEL_SOAK_EVENTS=%2 "
+                                              "replays it); the last events:\n    %4")
+                                   .arg(seed)
+                                   .arg(events)
+                                   .arg(wanted)
+                                   .arg(recent.join(QStringLiteral("\n    ")));
+        const QByteArray bytes = report.toUtf8().right(sizeof g_report - 1);
+        std::lock_guard lock(g_reportLock);
+        std::memcpy(g_report, bytes.constData(), size_t(bytes.size()) + 1);
+    }
+
+    bool over() const { return events >= wanted || !failure.isEmpty(); }
+
     void step() {
-        if (events >= wanted || !failure.isEmpty()) {
+        if (over()) {
             // The run is over. A modal window that the last event opened holds the wait for
             // that below its own loop: it closes, or the test would wait for it for ever.
             if (QWidget *modal = QApplication::activeModalWidget())
@@ -218,36 +443,47 @@ class TestSoak : public QObject {
         }
         oneEvent();
         settle();
-        if (Forms::loadedWindows().isEmpty()) {
-            recent << QStringLiteral("start again");
-            startApplication();
+        if (Forms::loadedWindows().isEmpty())
+            startAgain();
+        noteWhatShows();
+        keepReport();
+        watchdog->moved();
+        const QString what = broken();
+        checkedAddresses = int(browser->addresses.size());
+        if (!what.isEmpty())
+            failure = what;
+        else if (runsOut.hasExpired())
+            failure = QStringLiteral("the run did not end within the test's time");
+        if (!failure.isEmpty()) {
+            std::lock_guard lock(g_reportLock);
+            writeReport(qPrintable(failure));
         }
-        if (const QString what = broken(); !what.isEmpty())
-            failure = QStringLiteral("after event %1: %2\n  the last events:\n    %3")
-                          .arg(events)
-                          .arg(what, recent.join(QStringLiteral("\n    ")));
     }
 
-private slots:
-    void randomUse() {
-        const quint64 seed = qEnvironmentVariableIsSet("QUINTAVEL_SOAK_SEED")
-                                 ? qEnvironmentVariable("QUINTAVEL_SOAK_SEED").toULongLong()
-                                 : quint64(QDateTime::currentMSecsSinceEpoch());
-        wanted = qEnvironmentVariableIntValue("QUINTAVEL_SOAK_EVENTS");
-        if (wanted <= 0)
-            wanted = 20000;
-        std::printf("soak: %d events from seed %llu (QUINTAVEL_SOAK_SEED=%llu replays it)\n",
-                    wanted, static_cast<unsigned long long>(seed),
-                    static_cast<unsigned long long>(seed));
-        std::fflush(stdout);
+    void run(quint64 runSeed, int length) {
+        seed = runSeed;
+        wanted = length;
+        events = 0;
+        failure.clear();
+        recent.clear();
+        reached.clear();
         random.seed(seed);
+        std::printf("soak: %d events from seed %llu (QUINTAVEL_SOAK_SEED=%llu "
+                    "QUINTAVEL_SOAK_EVENTS=%d replays it)\n",
+                    wanted, static_cast<unsigned long long>(seed),
+                    static_cast<unsigned long long>(seed), wanted);
+        std::fflush(stdout);
         QApplication::clipboard()->clear();
+        boxes->clear();
+        browser->addresses.clear();
+        checkedAddresses = 0;
+        daysLater = 0;
+        Calendar::setTodaySource({});
+        // Each run starts as a first start, so that it replays alone as it ran among others.
+        QFile::remove(SettingsStore::filePath(SettingsStore::thisApplication()));
 
-        // The offscreen platform remarks on every menu it cannot grab the keyboard for.
-        QuietMessages quiet;
-        boxes = new MessageBoxes;
-        browser = new BrowserRecorder;
         startApplication();
+        mainShowed = chooserShowed = false;
         // Two drivers: one for the windows, and one that goes on while a modal window holds
         // the first inside its own event loop (a timer never fires inside its own handler).
         QTimer windows, modal;
@@ -258,22 +494,127 @@ private slots:
         });
         windows.start(0);
         modal.start(0);
-        QTRY_VERIFY_WITH_TIMEOUT(events >= wanted || !failure.isEmpty(), 30 * 60 * 1000);
+        while (!over())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         windows.stop();
         modal.stop();
         while (QWidget *m = QApplication::activeModalWidget())
             m->close();
         settle();
-        QVERIFY2(failure.isEmpty(),
-                 qPrintable(QStringLiteral("seed %1, %2").arg(seed).arg(failure)));
-        std::printf("soak: %d events, %lld message boxes answered, %lld pages opened, %d ends\n",
+        for (const QString &address : browser->addresses)
+            if (address.contains(QStringLiteral("page=twvs-refer-a-friend&")))
+                reached.insert(QStringLiteral("a referral sent"));
+        for (const QString &text : boxes->texts())
+            reached.insert(QStringLiteral("\"%1\"").arg(
+                QString(text).replace(QLatin1Char('\r'), QStringLiteral("\\r"))));
+        QStringList all(reached.begin(), reached.end());
+        std::printf("soak: %d events, %lld message boxes answered, %lld pages opened; reached "
+                    "%s\n",
                     events, static_cast<long long>(boxes->shown().size()),
-                    static_cast<long long>(browser->addresses.size()), processEnds());
+                    static_cast<long long>(browser->addresses.size()),
+                    qPrintable(all.join(QStringLiteral(", "))));
+        std::fflush(stdout);
         endApplication();
+        Calendar::setTodaySource({});
+        QVERIFY2(
+            failure.isEmpty(),
+            qPrintable(
+                QStringLiteral("seed %1 after event %2: %3").arg(seed).arg(events).arg(failure)));
+    }
+
+    // A run asked for by its seed is replayed alone.
+    static bool replay() { return qEnvironmentVariableIsSet("QUINTAVEL_SOAK_SEED"); }
+
+private slots:
+    void initTestCase() {
+        soakTime.start();
+        const int limit = qEnvironmentVariableIntValue("QUINTAVEL_SOAK_TIMEOUT");
+        runsOut = limit > 60 ? QDeadlineTimer(std::chrono::seconds(limit - 30))
+                             : QDeadlineTimer(QDeadlineTimer::Forever);
+        for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
+            std::signal(signal, onFatalSignal);
+#if defined(__SANITIZE_ADDRESS__)
+        __sanitizer_set_death_callback(onSanitizerDeath);
+#endif
+        // The offscreen platform remarks on every menu it cannot grab the keyboard for.
+        quiet = new QuietMessages;
+        boxes = new MessageBoxes;
+        browser = new BrowserRecorder;
+        watchdog = new Watchdog(std::chrono::seconds(60));
+    }
+    void cleanupTestCase() {
+        delete watchdog;
         delete browser;
         delete boxes;
+        delete quiet;
+        Calendar::setTodaySource({});
     }
+
+    void randomUse_data() {
+        QTest::addColumn<quint64>("seed");
+        QTest::addColumn<int>("length"); // 0: until the time is up
+        const int asked = qEnvironmentVariableIntValue("QUINTAVEL_SOAK_EVENTS");
+        if (replay()) {
+            QTest::newRow("replay") << qEnvironmentVariable("QUINTAVEL_SOAK_SEED").toULongLong()
+                                    << (asked > 0 ? asked : 20000);
+            return;
+        }
+        for (const FixedRun &run : kFixedRuns)
+            QTest::addRow("seed %llu", static_cast<unsigned long long>(run.seed))
+                << run.seed << run.events;
+        QTest::newRow("seed from the clock")
+            << quint64(QDateTime::currentMSecsSinceEpoch()) << std::max(asked, 0);
+    }
+    void randomUse() {
+        QFETCH(quint64, seed);
+        QFETCH(int, length);
+        if (length == 0) {
+            // As many events as fit the rest of the time, at the pace of the runs before.
+            const double perEvent = double(soakTime.elapsed()) / std::max(1, totalEvents);
+            const auto left = std::chrono::milliseconds(kBudget).count() - soakTime.elapsed();
+            length = std::max(500, int(double(left) / std::max(perEvent, 0.01)));
+        }
+        run(seed, length);
+        totalEvents += events;
+        if (QByteArrayView(QTest::currentDataTag()).startsWith("seed ") &&
+            QByteArrayView(QTest::currentDataTag()) != "seed from the clock")
+            reachedByFixedRuns.insert(reached.begin(), reached.end());
+    }
+
+    // The fixed seeds earn their place: between them they bring up every window and every
+    // message a user can. When a change to the program moves them off, choose new ones: run
+    // candidates with QUINTAVEL_SOAK_SEED and QUINTAVEL_SOAK_EVENTS and read what each reached.
+    void fixedSeedsReachEverything() {
+        if (replay())
+            QSKIP("a replay of one run");
+        QStringList missing;
+        for (const QString &wanted : everything())
+            if (!reachedByFixedRuns.count(wanted))
+                missing << wanted;
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("the fixed seeds no longer reach: ") +
+                                               missing.join(QStringLiteral(", "))));
+    }
+
+private:
+    int totalEvents = 0;
+    static QStringList everything();
 };
+
+QStringList TestSoak::everything() {
+    QStringList all = {QStringLiteral("hand-over"), QStringLiteral("Back"),
+                       QStringLiteral("the About window"), QStringLiteral("the farewell window"),
+                       QStringLiteral("a referral sent")};
+    // The form checks both addresses before the other fields, so that no address can be missing
+    // by then: the messages for a missing address never show.
+    for (const char *text :
+         {"Please Enter Only Alphabet", "Please Enter Your Name",
+          "There maybe an update to this software available\\rDo you want to check for an update?",
+          "Email Address Cannot Contain Space", "Please Enter Distinct Email Addresses",
+          "Please Enter Proper Email Address", "Please Enter Your Message",
+          "Please Enter Your Friend's Name"})
+        all << QStringLiteral("\"%1\"").arg(QString::fromUtf8(text));
+    return all;
+}
 
 QUINTAVEL_TEST_MAIN(TestSoak)
 #include "test_soak.moc"
