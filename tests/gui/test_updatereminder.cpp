@@ -8,7 +8,6 @@
 #include "outreach/webpage.h"
 #include "reading/frmmain.h"
 
-#include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -33,21 +32,6 @@ static QSize textSize(QMessageBox &box) {
 static bool mainWindowShowing() {
     return Forms::frmMainLoaded() && Forms::frmMain().isVisible();
 }
-
-// Records the pages opened and whether the main window showed at that moment.
-class PageWatch : public QObject {
-    Q_OBJECT
-public:
-    PageWatch() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
-    ~PageWatch() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-    QStringList addresses;
-    bool mainAtOpen = false;
-public slots:
-    void open(const QUrl &url) {
-        addresses << url.toString();
-        mainAtOpen = mainWindowShowing();
-    }
-};
 
 class TestUpdateReminder : public QObject {
     Q_OBJECT
@@ -172,12 +156,14 @@ private slots:
         bool mainAtQuestion = true;
         MessageBoxes boxes;
         boxes.whenShown([&](QMessageBox &) { mainAtQuestion = mainWindowShowing(); });
-        PageWatch pages;
+        BrowserRecorder pages;
+        bool mainAtOpen = true;
+        pages.whenOpened([&] { mainAtOpen = mainWindowShowing(); });
         startApplication();
         QCOMPARE(boxes.shown().size(), 1);
         QVERIFY(!mainAtQuestion);
         QCOMPARE(pages.addresses, QStringList{kDownload});
-        QVERIFY(!pages.mainAtOpen);
+        QVERIFY(!mainAtOpen);
         QVERIFY(mainWindowShowing());
     }
 

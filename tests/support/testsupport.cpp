@@ -99,6 +99,8 @@ BrowserRecorder::~BrowserRecorder() {
 void BrowserRecorder::open(const QUrl &url) {
     // Exactly what a browser is given on the command line.
     addresses << QString::fromLatin1(url.toEncoded());
+    if (m_look)
+        m_look();
 }
 
 // Root passes permission checks through two capabilities; taking them out of the thread's

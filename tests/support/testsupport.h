@@ -63,8 +63,13 @@ public:
     BrowserRecorder();
     ~BrowserRecorder() override;
     QStringList addresses;
+    // Lets a test look at the application as each page is handed over.
+    void whenOpened(std::function<void()> look) { m_look = std::move(look); }
 public slots:
     void open(const QUrl &url);
+
+private:
+    std::function<void()> m_look;
 };
 
 // While it lives, file permissions bind this test's thread even when the test runs as root,
