@@ -72,9 +72,11 @@ wait_until() {
     done
 }
 
-mkdir -p "$WORK/home" "$WORK/config" "$WORK/runtime"
+mkdir -p "$WORK/home" "$WORK/config" "$WORK/runtime" "$WORK/tmp"
 chmod 700 "$WORK/runtime"
-export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/runtime
+# A temporary folder of its own too: without a runtime directory, copies of the program meet
+# there, and those of a test running beside this one must not meet these.
+export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/runtime TMPDIR=$WORK/tmp
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID QT_QPA_PLATFORM
 unset WAYLAND_DISPLAY SESSION_MANAGER
 
