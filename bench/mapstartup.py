@@ -3,6 +3,7 @@
 being mapped, and resident memory once it is up.
 
     bench/mapstartup.py [--runs N] [--settle SECONDS] [QUINTAVEL [BARE_WINDOW]]
+    bench/mapstartup.py --language de [--runs N] [QUINTAVEL]
 
 Both programs default to the release build (build/release/bin/quintavel and
 build/release/bin/bench_barewindow). Each run starts one program on a private Xvfb and ends it
@@ -14,6 +15,8 @@ changing every round, so that drift on a busy machine falls on both alike. Both 
 the clock starts just before the fork and exec and stops when the X server reports the map of
 the process's first top-level window; memory is VmRSS, read --settle seconds after that map.
 It prints each program's medians, their ratios, and the median ratio of the two runs of a round.
+With --language, Quintavel in that language takes turns with Quintavel in English instead, and
+the median difference of the two runs of a round is printed.
 """
 
 import argparse
@@ -90,15 +93,18 @@ class MapWatch:
             select.select([self.dpy.fileno()], [], [], left)
 
 
-def program_environment(name, work, key):
+def program_environment(name, work, key, language=None):
     """The environment program key starts in: this one, on the private display, with a home
-    and a configuration directory of its own, and nothing that would choose another platform
-    or desktop."""
+    and a configuration directory of its own, nothing that would choose another platform or
+    desktop, and English unless a language is given."""
     env = {k: v for k, v in os.environ.items()
            if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE",
-                        "SESSION_MANAGER", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION")}
+                        "SESSION_MANAGER", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
+                        "LANGUAGE", "LC_ALL", "LC_MESSAGES")}
     env.update(DISPLAY=name, HOME=os.path.join(work, "home"),
-               XDG_CONFIG_HOME=os.path.join(work, "config-" + key))
+               XDG_CONFIG_HOME=os.path.join(work, "config-" + key), LANG="C.UTF-8")
+    if language:
+        env.update(LANGUAGE=language, LANG=language + ".UTF-8")
     return env
 
 
@@ -162,13 +168,20 @@ def main():
     parser.add_argument("--runs", type=int, default=41, help="counted runs of each program")
     parser.add_argument("--settle", type=float, default=0.5,
                         help="seconds after the map before memory is read")
+    parser.add_argument("--language", help="compare Quintavel in this language with English")
     args, programs = parse_programs(parser)
+    labels = {"bare": "bare Qt window", "quintavel": "Quintavel"}
+    if args.language:
+        programs["bare"] = programs["quintavel"]
+        labels = {"bare": "Quintavel, en", "quintavel": "Quintavel, " + args.language}
 
     work = tempfile.mkdtemp()
     xvfb, name = start_xvfb(work)
     try:
         watch = MapWatch(name)
-        envs = {key: program_environment(name, work, key) for key in programs}
+        envs = {key: program_environment(name, work, key,
+                                         args.language if key == "quintavel" else None)
+                for key in programs}
         results = {key: [] for key in programs}
         sizes = {}
         for round_number in range(args.runs + 1):
@@ -186,12 +199,21 @@ def main():
     print("Xvfb, %d runs of each, taking turns; memory read %.1f s after the map"
           % (args.runs, args.settle))
     medians = {}
-    for key, label in (("bare", "bare Qt window"), ("quintavel", "Quintavel")):
+    for key, label in labels.items():
         q1, med, q3 = quartiles([ms for ms, _ in results[key]])
         memory = statistics.median([kib / 1024 for _, kib in results[key]])
         medians[key] = (med, memory)
         print("%-15s %-8s exec to map: median %5.1f ms (quartiles %5.1f, %5.1f)   "
               "resident: median %5.1f MiB" % (label, "%dx%d" % sizes[key], med, q1, q3, memory))
+    if args.language:
+        difference = statistics.median(q[0] - b[0]
+                                       for q, b in zip(results["quintavel"], results["bare"]))
+        print("%s - %s: exec to map %+.2f ms (median of each round's difference %+.2f ms), "
+              "resident memory %+.2f MiB" % (labels["quintavel"], labels["bare"],
+                                             medians["quintavel"][0] - medians["bare"][0],
+                                             difference,
+                                             medians["quintavel"][1] - medians["bare"][1]))
+        return
     # Runs of one round ran side by side, so their ratios see the same moment of the machine.
     paired = statistics.median(q[0] / b[0] for q, b in zip(results["quintavel"], results["bare"]))
     print("Quintavel / bare: exec to map %.2f (median of each round's ratio %.2f), "

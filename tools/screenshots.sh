@@ -2,11 +2,14 @@
 # Takes the screenshots that the AppStream metainfo shows, from the built program on a private X
 # server: the main window with a name typed, and a reading. Windows are captured without frames.
 #
-#   tools/screenshots.sh build/release/bin/quintavel packaging/screenshots
+#   tools/screenshots.sh build/release/bin/quintavel packaging/screenshots [language]
 #
-# The files keep their names; their sizes are stated in packaging/quintavel.metainfo.xml.in.
+# The files keep their names, with the language before the extension when one is given
+# (main-window.de.png); their sizes are stated in packaging/quintavel.metainfo.xml.in.
 set -euo pipefail
-out=$(mkdir -p "${2:?usage: $0 path/to/quintavel output-dir}" && cd "$2" && pwd)
+out=$(mkdir -p "${2:?usage: $0 path/to/quintavel output-dir [language]}" && cd "$2" && pwd)
+language=${3:-}
+suffix=${language:+.$language}
 pictures=$(cd "$(dirname "$0")/../src/resources/pictures" && pwd)
 export QUINTAVEL_SITE=none # no page is opened here
 # The caption the program was built with, as the program holds it.
@@ -19,7 +22,7 @@ capture() { # window file
     echo "$out/$2: $(identify -format '%wx%h' "$out/$2")"
 }
 
-start_main
+if [ -n "$language" ]; then start_main LANGUAGE="$language" LANG="$language.UTF-8"; else start_main; fi
 app=$APP_PID main=$MAIN
 xdotool key Tab
 import -window "$main" "$WORK/empty.png"
@@ -32,7 +35,7 @@ name_shown() {
     awk -v n="$differing" 'BEGIN { exit !(n > 100) }'
 }
 wait_until name_shown || fail "the typed name did not show"
-capture "$main" main-window.png
+capture "$main" "main-window$suffix.png"
 
 m=$(mark)
 xdotool key Tab space
@@ -52,4 +55,4 @@ reading_shown() {
     awk -v d="$difference" 'BEGIN { exit !(d < 0.02) }'
 }
 wait_until reading_shown || fail "the reading did not show"
-capture "$chooser" reading.png
+capture "$chooser" "reading$suffix.png"

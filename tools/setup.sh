@@ -24,6 +24,10 @@ build_pkgs+=(libfontconfig-dev)
 # The accessibility test's session bus, accessibility bus and client; the window manager test's
 # window manager.
 test_pkgs+=(dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 openbox)
+# The translations: lupdate and lrelease, gettext's msgfmt for the desktop entry and metainfo,
+# and Qt's own translations, which give the message boxes' buttons.
+build_pkgs+=(qt6-tools-dev qt6-l10n-tools gettext)
+test_pkgs+=(qt6-translations-l10n)
 # The package test's check of the .deb as Debian's archive checks it.
 test_pkgs+=(lintian)
 

@@ -1,5 +1,7 @@
 #include "app/displayplatform.h"
 
+#include "app/translations.h"
+
 #include <QList>
 #include <cstring>
 
@@ -33,20 +35,34 @@ QList<QByteArray> platformsTried(const Session &session) {
     return tried;
 }
 
+// A piece of the line in the user's language, with what it names in place of %1. The line goes
+// to a terminal, so it is written in lower case as terminal messages are.
+QByteArray say(const char *source, const QByteArray &what = {}) {
+    QString text = Translations::text("DisplayPlatform", source);
+    if (!what.isEmpty())
+        text = text.arg(QString::fromLocal8Bit(what));
+    return text.toLocal8Bit();
+}
+
 QByteArray x11Display(const Session &session) {
     if (session.x11Display.isEmpty())
-        return QByteArrayLiteral("the X display (DISPLAY is not set)");
-    return "the X display " + session.x11Display;
+        return say(QT_TRANSLATE_NOOP("DisplayPlatform", "the X display (DISPLAY is not set)"));
+    //: %1 is the name of an X display, such as :5.
+    return say(QT_TRANSLATE_NOOP("DisplayPlatform", "the X display %1"), session.x11Display);
 }
 
 QByteArray waylandSocket(const Session &session) {
     const QByteArray name =
         session.waylandDisplay.isEmpty() ? QByteArrayLiteral("wayland-0") : session.waylandDisplay;
+    //: %1 is the path of a Wayland socket.
+    const char *socket = QT_TRANSLATE_NOOP("DisplayPlatform", "the Wayland socket %1");
     if (name.startsWith('/'))
-        return "the Wayland socket " + name;
+        return say(socket, name);
     if (session.runtimeDir.isEmpty())
-        return "the Wayland socket " + name + " (XDG_RUNTIME_DIR is not set)";
-    return "the Wayland socket " + session.runtimeDir + '/' + name;
+        return say(QT_TRANSLATE_NOOP("DisplayPlatform",
+                                     "the Wayland socket %1 (XDG_RUNTIME_DIR is not set)"),
+                   name);
+    return say(socket, session.runtimeDir + '/' + name);
 }
 
 } // namespace
@@ -84,11 +100,17 @@ QByteArray noWindowReason(const Session &session) {
         else
             unstarted << '"' + name + '"';
     }
+    //: Joins the places or platforms of the line that says why no window can be shown.
+    const QByteArray orElse = say(QT_TRANSLATE_NOOP("DisplayPlatform", " or "));
     QList<QByteArray> reasons;
     if (!unreached.isEmpty())
-        reasons << "could not connect to " + unreached.join(" or ");
+        //: %1 names one or more places, such as "the X display :5", joined by " or ".
+        reasons << say(QT_TRANSLATE_NOOP("DisplayPlatform", "could not connect to %1"),
+                       unreached.join(orElse));
     if (!unstarted.isEmpty())
-        reasons << "could not start the platform " + unstarted.join(" or ");
+        //: %1 names one or more platforms of Qt, each in double quotes.
+        reasons << say(QT_TRANSLATE_NOOP("DisplayPlatform", "could not start the platform %1"),
+                       unstarted.join(orElse));
     return reasons.join("; ");
 }
 
@@ -105,7 +127,14 @@ Arguments::Arguments(int argc, char **argv)
 }
 
 QByteArray Arguments::noWindowLine() const {
-    return m_program + ": no window can be shown: " + noWindowReason(m_session) + '\n';
+    //: A line on the terminal when start-up finds no display: %1 is the program's name,
+    //: %2 why no window can be shown.
+    QString line = Translations::text(
+        "DisplayPlatform", QT_TRANSLATE_NOOP("DisplayPlatform", "%1: no window can be shown: %2"));
+    return line.arg(QString::fromLocal8Bit(m_program),
+                    QString::fromLocal8Bit(noWindowReason(m_session)))
+               .toLocal8Bit() +
+           '\n';
 }
 
 } // namespace DisplayPlatform

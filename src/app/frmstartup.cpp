@@ -29,7 +29,8 @@ void FrmStartup::Form_Load() {
     bool refused = false;
     guarded([&] { refused = !m_instance.acquire(); });
     if (refused) {
-        guarded([] { modHelp::MsgBox(QStringLiteral("Application is already running")); });
+        //: A message box: the user started the program while it runs already.
+        guarded([] { modHelp::MsgBox(tr("Application is already running")); });
         modHelp::ExitApplication();
         return;
     }

@@ -3,6 +3,7 @@
 #include "app/fontwarmup.h"
 #include "app/forms.h"
 #include "app/startupmessages.h"
+#include "app/translations.h"
 #include "resources/appearance.h"
 
 #include <QApplication>
@@ -17,6 +18,8 @@ int main(int argc, char *argv[]) {
     // The fonts are made ready on a thread while the display connection is made and the
     // windows are built.
     FontWarmUp fonts;
+    // The user's language, also for the line that says no window can be shown.
+    Translations translations;
     DisplayPlatform::Arguments args(argc, argv);
     // On a platform that asks for it (native Wayland, when the user chooses it), the desktop
     // finds the desktop entry, and with it the icon, by this name.
@@ -24,6 +27,7 @@ int main(int argc, char *argv[]) {
     std::optional<StartupMessages> messages(std::in_place, args);
     QApplication app(args.argc(), args.argv());
     messages.reset();
+    translations.install();
     fonts.applicationReady();
     // The application ends only through ExitApplication, never because a window closed.
     app.setQuitOnLastWindowClosed(false);

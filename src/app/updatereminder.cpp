@@ -6,6 +6,7 @@
 #include "app/settingsstore.h"
 #include "outreach/webpage.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <exception>
 
@@ -44,8 +45,11 @@ void CheckForUpdateReminder() {
     // The message box breaks the line at the lone carriage return: the question shows on two
     // lines.
     const bool wantsUpdate =
-        MsgBox(QStringLiteral("There maybe an update to this software available\r"
-                              "Do you want to check for an update?"),
+        //: A message box with Yes and No, at start-up once two weeks have passed. The lone
+        //: carriage return breaks the line: keep one between the two sentences.
+        MsgBox(QCoreApplication::translate("modHelp",
+                                           "There maybe an update to this software available\r"
+                                           "Do you want to check for an update?"),
                QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
                QMessageBox::Yes) == QMessageBox::Yes;
     std::exception_ptr notKept;

@@ -52,7 +52,9 @@ FrmFarewell::FrmFarewell() {
         box->installEventFilter(this);
         // Entering a box may empty it (the hint rule); a screen reader hears of the focus first.
         FocusAnnouncement::comesFirst(box);
-        // The hint says what a box is for, also while the box holds what the user typed.
+        // Each box starts with its hint, the message box with a line break after it. The hint
+        // says what a box is for, also while the box holds what the user typed.
+        setBoxText(box, hintOf(box) + (box == ui.txtMessage ? QStringLiteral("\r\n") : QString()));
         box->setAccessibleName(hintOf(box));
     }
 
@@ -108,14 +110,15 @@ void FrmFarewell::cmdSubmit_Click() {
 
     const QString &mine = request.SenderEmail, &friends = request.FriendEmail;
     if (mine == friends) {
-        modHelp::MsgBox(QStringLiteral("Please Enter Distinct Email Addresses"),
-                        QMessageBox::Critical);
+        //: A message box: the refer-a-friend form holds the same address for the user and the
+        //: friend.
+        modHelp::MsgBox(tr("Please Enter Distinct Email Addresses"), QMessageBox::Critical);
         return;
     }
     for (const QChar needed : {QLatin1Char('@'), QLatin1Char('.')}) {
         if (!mine.contains(needed) || !friends.contains(needed)) {
-            modHelp::MsgBox(QStringLiteral("Please Enter Proper Email Address"),
-                            QMessageBox::Critical);
+            //: A message box: an address of the refer-a-friend form lacks "@" or ".".
+            modHelp::MsgBox(tr("Please Enter Proper Email Address"), QMessageBox::Critical);
             return;
         }
     }
@@ -144,7 +147,7 @@ QString FrmFarewell::hintOf(const QWidget *box) const {
                               ui.txtFriendEmail};
     for (size_t i = 0; i < fields.size(); ++i)
         if (boxes[i] == box)
-            return fields[i].hint;
+            return fields[i].hint();
     return {};
 }
 
@@ -193,7 +196,8 @@ void FrmFarewell::txtFriendEmail_LostFocus() {
 void FrmFarewell::refuseSpace(QWidget *box, int &KeyAscii) {
     if (KeyAscii != 32)
         return;
-    modHelp::MsgBox(QStringLiteral("Email Address Cannot Contain Space"), QMessageBox::Critical);
+    //: A message box: the user typed a space in an e-mail address box.
+    modHelp::MsgBox(tr("Email Address Cannot Contain Space"), QMessageBox::Critical);
     KeyAscii = 0;
     box->setFocus();
 }

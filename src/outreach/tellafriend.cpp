@@ -3,6 +3,7 @@
 #include "app/messagebox.h"
 #include "outreach/webpage.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace modTellAFriend {
@@ -12,20 +13,41 @@ ReferralRequest &referralRequest() {
     return request;
 }
 
+// The hints stand inside the form's boxes, 225 pixels wide (the message box about 100 pixels
+// beside its scroll bar) in an 11-pixel font; the messages come in a message box.
 const std::array<Field, 5> &fields() {
     static const std::array<Field, 5> all = {{
-        {&ReferralRequest::SenderName, QStringLiteral("Your Name"),
-         QStringLiteral("Please Enter Your Name")},
-        {&ReferralRequest::SenderEmail, QStringLiteral("Your Email Address"),
-         QStringLiteral("Please Enter Your Email")},
-        {&ReferralRequest::MessageText, QStringLiteral("Your Message"),
-         QStringLiteral("Please Enter Your Message")},
-        {&ReferralRequest::FriendName, QStringLiteral("Friend's Name"),
-         QStringLiteral("Please Enter Your Friend's Name")},
-        {&ReferralRequest::FriendEmail, QStringLiteral("Friend's Email Address"),
-         QStringLiteral("Please Enter Your Friend's Email")},
+        {&ReferralRequest::SenderName,
+         //: A hint inside an empty box of the refer-a-friend form, until the user types.
+         QT_TRANSLATE_NOOP("modTellAFriend", "Your Name"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
+        {&ReferralRequest::SenderEmail,
+         //: A hint inside an empty box of the refer-a-friend form, until the user types.
+         QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
+        {&ReferralRequest::MessageText,
+         //: A hint inside an empty box of the refer-a-friend form; this box is about 100
+         //: pixels wide.
+         QT_TRANSLATE_NOOP("modTellAFriend", "Your Message"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
+        {&ReferralRequest::FriendName,
+         //: A hint inside an empty box of the refer-a-friend form, until the user types.
+         QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
+        {&ReferralRequest::FriendEmail,
+         //: A hint inside an empty box of the refer-a-friend form, until the user types.
+         QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
     }};
     return all;
+}
+
+QString Field::hint() const {
+    return QCoreApplication::translate("modTellAFriend", hintSource);
+}
+
+QString Field::missing() const {
+    return QCoreApplication::translate("modTellAFriend", missingSource);
 }
 
 QString trimSpaces(const QString &text) {
@@ -55,8 +77,8 @@ void SendReferral() {
     ReferralRequest &request = referralRequest();
     for (const Field &field : fields()) {
         const QString value = trimSpaces(request.*field.value);
-        if (value.isEmpty() || value == field.hint) {
-            modHelp::MsgBox(field.missing, QMessageBox::Critical);
+        if (value.isEmpty() || value == field.hint()) {
+            modHelp::MsgBox(field.missing(), QMessageBox::Critical);
             return;
         }
     }

@@ -20,11 +20,15 @@ struct ReferralRequest {
 ReferralRequest &referralRequest();
 
 // One field of the request: the hint its box shows until the user replaces it, and the
-// message when the field is empty or still the hint.
+// message when the field is empty or still the hint, both in the user's language. The box
+// shows the same hint that the field is compared with.
 struct Field {
     QString ReferralRequest::*value;
-    QString hint;
-    QString missing;
+    const char *hintSource;
+    const char *missingSource;
+
+    QString hint() const;
+    QString missing() const;
 };
 // In the order the fields are checked and sent.
 const std::array<Field, 5> &fields();

@@ -73,14 +73,17 @@ void FrmMain::mnuExit_Click() {
 void FrmMain::txtFirstName_KeyPress(int &KeyAscii) {
     const int passed = NameKeyFilter::filter(KeyAscii);
     if (passed == 0)
-        modHelp::MsgBox(QStringLiteral("Please Enter Only Alphabet"));
+        //: A message box: the user typed a key the name box refuses (it takes the letters A to Z
+        //: and spaces only).
+        modHelp::MsgBox(tr("Please Enter Only Alphabet"));
     KeyAscii = passed;
 }
 
 bool FrmMain::ValidateFirstName() {
     if (!ui.txtFirstName->text().isEmpty())
         return true;
-    modHelp::MsgBox(QStringLiteral("Please Enter Your Name"));
+    //: A message box: the name box is empty when the user asks for a reading.
+    modHelp::MsgBox(tr("Please Enter Your Name"));
     ui.txtFirstName->setFocus();
     return false;
 }

@@ -3,21 +3,35 @@
 #include "resources/fruitkeys.h"
 #include "resources/texts.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace FruitCatalogue {
 
 static_assert(count == FruitKeys::count);
 
-// "Paneapple" is the name the pineapple has always been shown with.
+// The names head the reading and name the fruit's pictures to screen readers.
 static constexpr std::array<const char *, count> displayNames = {
-    "Apple", "Banana", "Black Grapes", "Cherry", "Coconut", "Custard Apple",
-    "Mango", "Orange", "Paneapple",    "Papaya", "Peach",   "Pear",
+    QT_TRANSLATE_NOOP("FruitCatalogue", "Apple"),
+    QT_TRANSLATE_NOOP("FruitCatalogue", "Banana"),
+    QT_TRANSLATE_NOOP("FruitCatalogue", "Black Grapes"),
+    QT_TRANSLATE_NOOP("FruitCatalogue", "Cherry"),
+    QT_TRANSLATE_NOOP("FruitCatalogue", "Coconut"),
+    QT_TRANSLATE_NOOP("FruitCatalogue", "Custard Apple"),
+    QT_TRANSLATE_NOOP("FruitCatalogue", "Mango"),
+    QT_TRANSLATE_NOOP("FruitCatalogue", "Orange"),
+    //: The pineapple. "Paneapple" is how the English display has always spelled it; use the
+    //: ordinary word of your language.
+    QT_TRANSLATE_NOOP("FruitCatalogue", "Paneapple"),
+    QT_TRANSLATE_NOOP("FruitCatalogue", "Papaya"),
+    QT_TRANSLATE_NOOP("FruitCatalogue", "Peach"),
+    QT_TRANSLATE_NOOP("FruitCatalogue", "Pear"),
 };
 
 QString displayName(int index) {
-    return index >= 0 && index < count ? QString::fromLatin1(displayNames[size_t(index)])
-                                       : QString();
+    return index >= 0 && index < count
+               ? QCoreApplication::translate("FruitCatalogue", displayNames[size_t(index)])
+               : QString();
 }
 
 std::optional<Fruit> at(int index) {

@@ -2,11 +2,11 @@
 
 #include <QString>
 
-// The long texts the windows show are data, kept as UTF-8 files under texts/ and compiled in.
-// Each file holds exactly the text shown: no trailing newline, spaces kept as they stand.
+// The long texts the windows show: the introduction, the offers, the readings and the farewell
+// and About windows' texts, each in the user's language.
 namespace Texts {
 
-// The text stored as texts/<name>.txt; empty when there is no such text.
+// The text of this name ("main-intro", "fruits/apple"); empty when there is no such text.
 QString get(const QString &name);
 
 } // namespace Texts

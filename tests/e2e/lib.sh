@@ -78,6 +78,10 @@ chmod 700 "$WORK/runtime"
 # there, and those of a test running beside this one must not meet these.
 export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/runtime TMPDIR=$WORK/tmp
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID QT_QPA_PLATFORM
+# The program speaks English here, whatever the language of whoever runs the tests; a test
+# gives a copy another language with LANG or LANGUAGE.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 unset WAYLAND_DISPLAY SESSION_MANAGER
 
 OPENED=$WORK/opened

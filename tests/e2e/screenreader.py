@@ -6,7 +6,7 @@ accessible press action and the name is set through the editable-text interface.
 controls are found by their role and name among those the bus reports as showing, and what the
 windows say is read back from the bus.
 
-    screenreader.py <pid> <texts-dir> <browser-log> <home-page-address>
+    screenreader.py <pid> <texts.cpp> <browser-log> <home-page-address>
 
 Prints one "ok: ..." line a step. The first check that fails ends it with "FAIL: ...", followed
 by the accessible tree of every window the application shows.
@@ -38,8 +38,13 @@ BANNER = ("The Most Popular Online Vellum Discussion Board. Best Resource For Ev
 
 
 def text(name):
-    with open(os.path.join(TEXTS, name + ".txt"), encoding="utf-8") as file:
-        return file.read()
+    """The long text of that name, as the program's source writes it in English."""
+    with open(TEXTS, encoding="utf-8") as file:
+        source = file.read()
+    entry = re.search(r'\{"%s",\s*QT_TRANSLATE_NOOP\("Texts",((?:\s*"(?:[^"\\]|\\.)*")+)\)\}'
+                      % re.escape(name), source)
+    literals = re.findall(r'"((?:[^"\\]|\\.)*)"', entry.group(1))
+    return "".join(re.sub(r"\\(.)", r"\1", literal) for literal in literals)
 
 
 def shown(caption):

@@ -4,7 +4,7 @@
 # controls' roles and names, only what can be seen reported as showing, and every step taken
 # by an accessible action.
 source "$(dirname "$0")/lib.sh"
-texts=$(cd "$(dirname "$0")/../../src/resources/texts" && pwd)
+texts=$(cd "$(dirname "$0")/../../src/resources" && pwd)/texts.cpp
 
 start_accessibility_bus
 m=$(mark)

@@ -39,6 +39,9 @@ expected=(./usr/games/quintavel "./usr/share/applications/$id.desktop"
     "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man6/quintavel.6.gz
     ./usr/share/doc/quintavel/copyright ./usr/share/doc/quintavel/changelog.gz
     ./usr/share/lintian/overrides/quintavel)
+for language in de es fr pt_BR; do
+    expected+=("./usr/share/man/$language/man6/quintavel.6.gz")
+done
 for size in 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x$size/apps/$id.png")
 done
@@ -48,7 +51,7 @@ files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 $(diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$files"))"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && $2 != "root/root" { bad = 1 } END { exit bad }' ||
     fail "files in the package are not owned by root"
-pass "the package holds the program, its manual page, copyright, changelog, lintian overrides, the entry, the metainfo and five icons of $id"
+pass "the package holds the program, its manual page in five languages, copyright, changelog, lintian overrides, the entry, the metainfo and five icons of $id"
 
 # Lintian, pedantic, with informational tags: every tag it shows fails, so an informational one
 # stays only with an override that says why. Lintian checks the binary's hardening but for the
@@ -128,8 +131,10 @@ pass "the metainfo names $id, release $version, screenshots of their stated size
 # which offer label start-up put in front, in the box the two labels share (8,214 to 486,254
 # in the window, under its menu bar), and the text caret, which blinks: whatever else differs
 # must be a line at most 2 pixels wide inside the name box (56,155 to 254,177).
-"$SOURCE/tools/screenshots.sh" "$WORK/root/usr/games/quintavel" "$WORK/shots" >"$WORK/shots.log" 2>&1 ||
-    { cat "$WORK/shots.log" >&2; fail "tools/screenshots.sh failed"; }
+for language in "" de; do
+    "$SOURCE/tools/screenshots.sh" "$WORK/root/usr/games/quintavel" "$WORK/shots" $language \
+        >"$WORK/shots.log" 2>&1 || { cat "$WORK/shots.log" >&2; fail "tools/screenshots.sh failed"; }
+done
 # Sets BOX to the box round the pixels that differ between pictures $1 and $2 outside box $3,
 # if given: "x0 y0 x1 y1", or nothing when none differ.
 differing_box() {
@@ -141,14 +146,17 @@ differing_box() {
     BOX=$(convert "$WORK/mask.png" "${hide[@]}" -format '%@' info: 2>/dev/null |
         awk -F'[x+]' '$1 > 0 { print $3, $4, $3 + $1 - 1, $4 + $2 - 1 }')
 }
-differing_box "$SOURCE/packaging/screenshots/main-window.png" "$WORK/shots/main-window.png" \
-    "8,214 486,254"
-awk -v b="$BOX" 'BEGIN { split(b, v, " ")
-        exit !(b == "" || (v[3] - v[1] < 2 && v[1] >= 56 && v[3] <= 254 && v[2] >= 155 && v[4] <= 177)) }' ||
-    fail "main-window.png differs from what the program draws ($BOX); retake the screenshots"
-differing_box "$SOURCE/packaging/screenshots/reading.png" "$WORK/shots/reading.png"
-[ -z "$BOX" ] || fail "reading.png differs from what the program draws ($BOX); retake the screenshots"
-pass "the screenshots show what the program draws"
+for suffix in "" .de; do
+    differing_box "$SOURCE/packaging/screenshots/main-window$suffix.png" \
+        "$WORK/shots/main-window$suffix.png" "8,214 486,254"
+    awk -v b="$BOX" 'BEGIN { split(b, v, " ")
+            exit !(b == "" || (v[3] - v[1] < 2 && v[1] >= 56 && v[3] <= 254 && v[2] >= 155 && v[4] <= 177)) }' ||
+        fail "main-window$suffix.png differs from what the program draws ($BOX); retake the screenshots"
+    differing_box "$SOURCE/packaging/screenshots/reading$suffix.png" "$WORK/shots/reading$suffix.png"
+    [ -z "$BOX" ] ||
+        fail "reading$suffix.png differs from what the program draws ($BOX); retake the screenshots"
+done
+pass "the screenshots, in English and German, show what the program draws"
 
 # Started as the menu starts it, in a Wayland session that also offers X11: the window shows
 # through X11, centred, with the class the entry names and the package's version in its title.

@@ -7,7 +7,11 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <linux/capability.h>
@@ -165,22 +169,109 @@ QStringList frontToBack(const QWidget *container, const QStringList &names) {
     return stacked;
 }
 
-QStringList clippedCaptions(const QWidget *window) {
-    QStringList clipped;
-    for (const QLabel *label : window->findChildren<QLabel *>()) {
-        if (label->text().isEmpty() || !label->isVisibleTo(window))
-            continue;
-        const QRect inView = label->visibleRegion().boundingRect();
-        if (inView.isEmpty())
-            continue;
+namespace {
+
+// The text of a caption as it is drawn: "&" marks an access key and "&&" shows one "&".
+QString drawnText(const QString &caption) {
+    QString shown = caption;
+    shown.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    shown.remove(QLatin1Char('&'));
+    return shown.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+// Where a widget's text lies, in the widget's own coordinates, or nothing when it has none.
+QRect textArea(const QWidget *widget) {
+    const QFontMetrics metrics(widget->font());
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        if (label->text().isEmpty())
+            return {};
         const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
         const QRect area = label->wordWrap() ? QRect(0, 0, label->width(), 1 << 20) : label->rect();
-        QRect text = QFontMetrics(label->font()).boundingRect(area, flags, label->text());
+        QRect text = metrics.boundingRect(area, flags, label->text());
         if (label->wordWrap())
             text.moveTop(0);
-        if (!inView.contains(text) || text.bottom() >= label->height())
-            clipped << label->objectName();
+        return text;
     }
+    // A button's text is centred between its borders; a box's text and a frame's title start
+    // a few pixels in.
+    if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
+        const int width = metrics.horizontalAdvance(drawnText(button->text()));
+        return QRect((button->width() - width) / 2, 0, width, button->height());
+    }
+    if (const auto *box = qobject_cast<const QLineEdit *>(widget))
+        return QRect(3, 0, metrics.horizontalAdvance(box->text()), box->height());
+    if (const auto *box = qobject_cast<const QPlainTextEdit *>(widget)) {
+        int width = 0;
+        for (const QString &line : box->toPlainText().split(QLatin1Char('\n')))
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return QRect(box->viewport()->geometry().left() + 4, 0, width, box->height());
+    }
+    if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
+        return frame->title().isEmpty()
+                   ? QRect()
+                   : QRect(8, 0, metrics.horizontalAdvance(frame->title()), metrics.height());
+    return {};
+}
+
+// The part of a widget its frame leaves for text: a button's or a box's border is no place
+// for it, nor a box's scroll bar.
+QRect roomFor(const QWidget *widget) {
+    if (qobject_cast<const QPushButton *>(widget))
+        return widget->rect().adjusted(3, 0, -3, 0);
+    if (qobject_cast<const QLineEdit *>(widget))
+        return widget->rect().adjusted(0, 0, -2, 0);
+    if (const auto *box = qobject_cast<const QPlainTextEdit *>(widget))
+        return QRect(0, 0, box->viewport()->geometry().right() - 3, box->height());
+    if (qobject_cast<const QGroupBox *>(widget))
+        return widget->rect().adjusted(0, 0, -4, 0);
+    return widget->rect();
+}
+
+} // namespace
+
+QStringList clippedCaptions(const QWidget *window) {
+    QStringList clipped;
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        const QRect text = textArea(widget);
+        if (text.isEmpty() || !widget->isVisibleTo(window))
+            continue;
+        const QRect inView = widget->visibleRegion().boundingRect();
+        if (inView.isEmpty())
+            continue;
+        const bool container = qobject_cast<const QGroupBox *>(widget);
+        // A frame's title stands on its border, which the widgets inside leave in view.
+        if ((!container && !inView.contains(text)) || !roomFor(widget).contains(text) ||
+            text.bottom() >= widget->height()) {
+            clipped << widget->objectName();
+            continue;
+        }
+        // Nor may it come within two pixels of a widget beside it (of its text, for a label),
+        // but for a twin in the same place that it covers or that covers it. A frame's title
+        // keeps to its frame's width.
+        const QWidget *parent = widget->parentWidget();
+        const QRect drawn = text.translated(widget->pos()).adjusted(-2, 0, 2, 0);
+        for (const QObject *child : parent && !container ? parent->children() : QObjectList()) {
+            const auto *sibling = qobject_cast<const QWidget *>(child);
+            if (!sibling || sibling == widget || !sibling->isVisibleTo(window) ||
+                sibling->isWindow() || sibling->geometry() == widget->geometry() ||
+                sibling->geometry().contains(widget->geometry()) ||
+                widget->geometry().contains(sibling->geometry()))
+                continue;
+            const QRect occupied = qobject_cast<const QLabel *>(sibling)
+                                       ? textArea(sibling).translated(sibling->pos())
+                                       : sibling->geometry();
+            if (occupied.intersects(drawn)) {
+                clipped << widget->objectName() + QStringLiteral(" over ") + sibling->objectName();
+                break;
+            }
+        }
+    }
+    // A menu bar shows every one of its menus in its one row.
+    for (const QMenuBar *bar : window->findChildren<QMenuBar *>())
+        for (QAction *action : bar->actions())
+            if (!bar->rect().contains(bar->actionGeometry(action)) ||
+                bar->actionGeometry(action).isEmpty())
+                clipped << action->objectName();
     return clipped;
 }
 

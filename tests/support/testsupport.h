@@ -114,8 +114,10 @@ QRect pixelsOf(QRect twips);
 // The named children of one container, front-most first, as they are stacked.
 QStringList frontToBack(const QWidget *container, const QStringList &names);
 
-// The labels of a shown window whose caption does not show whole: text that runs past the part
-// of the label its containers and the widgets in front of it leave in view, or past the label.
+// The widgets of a shown window whose text does not show whole: a label's, button's, box's or
+// frame title's text that runs past its widget, its widget's borders, the part its containers
+// and the widgets in front of it leave in view, or that comes within two pixels of a widget
+// beside it; and the menus a menu bar has no room for.
 QStringList clippedCaptions(const QWidget *window);
 
 } // namespace TestSupport

@@ -1,4 +1,6 @@
-// windowshots: renders each window of the application as the user sees it, one PNG a state.
+// windowshots: renders each window of the application as the user sees it, one PNG a state:
+// both offers, the chooser, all twelve readings, the farewell window with each of its four
+// messages, and the About window. The windows speak the user's language (LANGUAGE, LANG).
 //
 //   windowshots <output-dir>
 //
@@ -10,10 +12,12 @@
 #include "app/messagebox.h"
 #include "app/random.h"
 #include "app/shutdown.h"
+#include "app/translations.h"
 #include "outreach/frmabout.h"
 #include "outreach/frmfarewell.h"
 #include "reading/frmdisplay.h"
 #include "reading/frmmain.h"
+#include "reading/fruitcatalogue.h"
 #include "resources/appearance.h"
 
 #include <QApplication>
@@ -50,7 +54,9 @@ int main(int argc, char *argv[]) {
     qputenv("XDG_RUNTIME_DIR", (home.path() + QStringLiteral("/runtime")).toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
 
+    Translations translations;
     QApplication app(argc, argv);
+    translations.install();
     app.setQuitOnLastWindowClosed(false);
     Appearance::apply(app);
     modHelp::setProcessEnd([] {});
@@ -81,18 +87,28 @@ int main(int argc, char *argv[]) {
     // Thumbnail 8 reached with the keyboard shows its focus mark.
     display.picSmallFruit(8)->setFocus(Qt::TabFocusReason);
     ok &= save(display, out, QStringLiteral("chooser-focus"));
-    display.picSmallFruit_Click(8);
-    ok &= save(display, out, QStringLiteral("result-paneapple"));
-
-    FrmFarewell &farewell = Forms::frmFarewell();
-    farewell.show();
-    ok &= save(farewell, out, QStringLiteral("farewell"));
+    for (int fruit = 0; fruit < FruitCatalogue::count; ++fruit) {
+        display.picSmallFruit_Click(fruit);
+        QString key = FruitCatalogue::at(fruit)->pictureKey;
+        key.chop(4); // ".jpg"
+        ok &= save(display, out, QStringLiteral("result-") + key);
+    }
 
     auto *about = new FrmAbout(&display);
     about->setWindowIcon(Forms::frmStartup().applicationIcon());
     about->show();
     ok &= save(*about, out, QStringLiteral("about"));
     delete about;
+
+    // Each of the four support messages, in a window of its own; leaving it ends the rest.
+    for (int message = 0; message < 4; ++message) {
+        Random::setSource([message] { return (message + 0.5) / 4; });
+        FrmFarewell &farewell = Forms::frmFarewell();
+        farewell.show();
+        ok &= save(farewell, out, QStringLiteral("farewell-%1").arg(message));
+        farewell.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     return ok ? 0 : 1;
 }
