@@ -1,32 +1,58 @@
 #!/usr/bin/env bash
-# Builds the Debian package of one commit twice, from copies in two folders of different
-# depths, with SOURCE_DATE_EPOCH set to the commit's time, and checks that the two packages are
-# the same bytes. Needs what `tools/setup.sh test` installs.
+# Checks that the source package builds reproducibly, with reprotest: it builds the package
+# twice on this machine, the second time varying all that reprotest varies by default (the
+# environment, the build path, the user and group, the file ordering, the time, the time zone,
+# the locale, the umask, the kernel's name and the number of processors, the domain and host
+# names, the home folder, the PATH, ASLR), and the .deb files must be the same bytes. Needs
+# root, reprotest, disorderfs with a FUSE device, faketime and the package's Build-Depends;
+# run by hand, not by ./test.
 #
-#   tools/reproducible.sh [commit]      (HEAD by default)
+#   tools/reproducible.sh path/to/quintavel_VERSION.dsc [store-folder]
+#
+# The .dsc comes from tools/release.sh; the two builds' packages, and diffoscope's account of
+# any difference (diff's where diffoscope is not installed), are kept in the store folder
+# (reprotest by default).
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
-commit=$(git -C "$repo" rev-parse --verify "${1:-HEAD}^{commit}")
-SOURCE_DATE_EPOCH=$(git -C "$repo" log -1 --format=%ct "$commit")
-export SOURCE_DATE_EPOCH
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-debs=()
-for dir in "$work/a" "$work/second/copy"; do
-    mkdir -p "$dir"
-    git -C "$repo" archive "$commit" | tar -x -C "$dir"
-    echo "building $commit in $dir"
-    (cd "$dir" && cmake --preset release -DBUILD_TESTING=OFF >/dev/null &&
-        cmake --build --preset release >/dev/null && cd build/release && cpack -G DEB >/dev/null)
-    debs+=("$dir"/build/release/quintavel_*.deb)
-done
-if cmp -s "${debs[@]}"; then
-    echo "same bytes: $(sha256sum "${debs[0]}" | cut -d' ' -f1)  $(basename "${debs[0]}")"
-else
-    echo "the two packages differ; their listings, then their files:"
-    diff <(dpkg-deb -c "${debs[0]}") <(dpkg-deb -c "${debs[1]}") || true
-    for i in 0 1; do mkdir "$work/x$i" && dpkg-deb -R "${debs[$i]}" "$work/x$i"; done
-    diff -r "$work/x0" "$work/x1" || true
-    exit 1
+dsc=$(realpath "${1:?usage: $0 quintavel_VERSION.dsc [store-folder]}")
+store=$(realpath -m "${2:-reprotest}")
+[ ! -e "$store" ] || [ -z "$(ls -A "$store")" ] || { echo "$store is not empty" >&2; exit 1; }
+[ "$(id -u)" = 0 ] || { echo "$0 must run as root" >&2; exit 1; }
+command -v sudo >/dev/null || { echo "$0 needs sudo, through which reprotest varies the user" >&2; exit 1; }
+# The user and group variation builds as a user of its own; beside it, the domain and host
+# variation goes through sudo too.
+id reprotest-builder >/dev/null 2>&1 || useradd --system --user-group reprotest-builder
+# Debian 12's reprotest calls "sudo -h localhost", which Debian 12's sudo refuses ("a remote
+# host may only be specified when listing privileges"): a sudo of its own, first on the PATH,
+# leaves that option out and hands the rest to the real one.
+# The file-ordering variation mounts disorderfs as that user; FUSE is open to every user on a
+# Debian system (udev gives /dev/fuse mode 0666), not on every container.
+if [ -c /dev/fuse ] && [ "$(stat -c %a /dev/fuse)" != 666 ]; then
+    echo "opening /dev/fuse to all users, as Debian does (it was mode $(stat -c %a /dev/fuse))"
+    chmod 666 /dev/fuse
 fi
+shim=$(mktemp -d)
+trap 'rm -rf "$shim"' EXIT
+cat >"$shim/sudo" <<'SUDO'
+#!/bin/sh
+held=
+for argument; do
+    shift
+    if [ -n "$held" ]; then
+        held=
+        [ "$argument" = localhost ] && continue
+        set -- "$@" -h
+    fi
+    if [ "$argument" = -h ]; then held=yes; continue; fi
+    set -- "$@" "$argument"
+done
+[ -z "$held" ] || set -- "$@" -h
+exec /usr/bin/sudo "$@"
+SUDO
+chmod 755 "$shim/sudo"
+export PATH="$shim:$PATH"
+
+diff=()
+command -v diffoscope >/dev/null || diff=(--no-diffoscope)
+reprotest --verbosity 1 --store-dir "$store" "${diff[@]}" --min-cpus "$(nproc)" \
+    --vary=user_group.available+=reprotest-builder:reprotest-builder \
+    --vary=domain_host.use_sudo=1 "$dsc" -- null

@@ -28,8 +28,8 @@ test_pkgs+=(dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 openbo
 # and Qt's own translations, which give the message boxes' buttons.
 build_pkgs+=(qt6-tools-dev qt6-l10n-tools gettext)
 test_pkgs+=(qt6-translations-l10n)
-# The package test's check of the .deb as Debian's archive checks it.
-test_pkgs+=(lintian)
+# The package test: the package built as Debian builds it, and checked as its archive checks it.
+test_pkgs+=(debhelper lintian)
 
 configure() { # preset
     local dir=build/$1

@@ -1,23 +1,42 @@
 #!/usr/bin/env bash
-# The Debian package: built from the install rules with CPack, its control fields, exactly the
-# files it holds, lintian's verdict, the desktop entry and AppStream metainfo as the validators
-# see them, the AppStream screenshots against what the program draws today, and the program
-# started the way a menu starts it, from the entry's Exec line, in a Wayland session.
+# The Debian package, built as a distribution builds it, with dpkg-buildpackage through
+# debian/rules, from a copy of the source: its control fields, exactly the files it holds,
+# lintian's verdict on the upload, the desktop entry and AppStream metainfo as the validators see
+# them, the AppStream screenshots against what the program draws today, and the program started
+# the way a menu starts it, from the entry's Exec line, in a Wayland session.
 #
-#   test_package.sh path/to/quintavel path/to/CPackConfig.cmake
-source "$(dirname "$0")/../e2e/lib.sh" "$1"
-CPACK_CONFIG=${2:?usage: $0 path/to/quintavel path/to/CPackConfig.cmake}
+#   test_package.sh package-folder
+#
+# The package folder keeps the build folder between runs, so that only what changed is built
+# again; the tests that the package's build would run run in this suite anyway.
+PACKAGE=$(mkdir -p "${1:?usage: $0 package-folder}" && cd "$1" && pwd)
+# The program under test is the one the package installs; it is named once unpacked, below.
+source "$(dirname "$0")/../e2e/lib.sh" quintavel
 SOURCE=$(cd "$E2E_DIR/../.." && pwd)
 
-cpack -G DEB --config "$CPACK_CONFIG" -B "$WORK/pkg" >"$WORK/cpack.log" 2>&1 ||
-    { cat "$WORK/cpack.log" >&2; fail "cpack could not build the package"; }
-debs=("$WORK"/pkg/quintavel_*.deb)
-[ ${#debs[@]} = 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single quintavel_*.deb"
-deb=${debs[0]}
+# A fresh copy of the source, but for the build folder in it: files keep their times, so the
+# build folder sees what changed.
+mkdir -p "$PACKAGE/src"
+find "$PACKAGE/src" -mindepth 1 -maxdepth 1 ! -name 'obj-*' -exec rm -rf {} +
+tar -C "$SOURCE" --exclude=./build --exclude=./.git --exclude='./obj-*' \
+    --exclude=./debian/.debhelper --exclude=./debian/quintavel --exclude=./debian/files \
+    --exclude='./debian/quintavel-*' --exclude='./debian/*.substvars' \
+    --exclude=./debian/debhelper-build-stamp -cf - . | tar -C "$PACKAGE/src" -xf -
+rm -f "$PACKAGE"/quintavel*_*.deb "$PACKAGE"/quintavel_*.changes "$PACKAGE"/quintavel_*.buildinfo
+(cd "$PACKAGE/src" && DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" \
+    dpkg-buildpackage -us -uc -b -nc) >"$WORK/build.log" 2>&1 ||
+    { tail -n 40 "$WORK/build.log" >&2; fail "dpkg-buildpackage could not build the package"; }
+changes=("$PACKAGE"/quintavel_*.changes)
+[ ${#changes[@]} = 1 ] && [ -f "${changes[0]}" ] || fail "dpkg-buildpackage made no single .changes"
+deb=$PACKAGE/$(sed -n 's/^ [0-9a-f]\{64\} [0-9]* \(quintavel_[^ ]*\.deb\)$/\1/p' "${changes[0]}")
+[ -f "$deb" ] || fail "the upload names no quintavel package: $(cat "${changes[0]}")"
 version=$(dpkg-deb -f "$deb" Version)
+upstream=${version%-*}
 [ "$(basename "$deb")" = "quintavel_${version}_$(dpkg --print-architecture).deb" ] ||
     fail "the package file is named $(basename "$deb")"
-pass "cpack builds $(basename "$deb")"
+[ "Quintavel v$upstream" = "$CAPTION" ] ||
+    fail "the package is of version $version, the program's caption $CAPTION"
+pass "dpkg-buildpackage builds $(basename "$deb"), of the program's version"
 
 # Depends: the libraries dpkg-shlibdeps found, and what no linker sees. Debian 13 renamed the
 # packages of libraries whose interface holds a time_t, adding t64 (libqt6core6t64).
@@ -28,7 +47,9 @@ for wanted in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejav
     grep -qxE "${wanted//+/\\+}(t64)?" <<<"$names" || fail "Depends lacks $wanted: $depends"
 done
 grep -qE 'libqt6widgets6(t64)? \(>= ' <<<"$depends" || fail "Depends has no versioned Qt from shlibdeps"
-pass "Depends: $depends"
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-translations-l10n ] ||
+    fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
+pass "Depends: $depends; Recommends: the translations of Qt's own texts"
 
 # Exactly these files, named after the desktop ID of the one desktop entry.
 dpkg-deb -x "$deb" "$WORK/root"
@@ -37,7 +58,7 @@ entries=("$WORK"/root/usr/share/applications/*.desktop)
 id=$(basename "${entries[0]}" .desktop)
 expected=(./usr/games/quintavel "./usr/share/applications/$id.desktop"
     "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man6/quintavel.6.gz
-    ./usr/share/doc/quintavel/copyright ./usr/share/doc/quintavel/changelog.gz
+    ./usr/share/doc/quintavel/copyright ./usr/share/doc/quintavel/changelog.Debian.gz
     ./usr/share/lintian/overrides/quintavel)
 for language in de es fr pt_BR; do
     expected+=("./usr/share/man/$language/man6/quintavel.6.gz")
@@ -56,11 +77,21 @@ pass "the package holds the program, its manual page in five languages, copyrigh
 # Lintian, pedantic, with informational tags: every tag it shows fails, so an informational one
 # stays only with an override that says why. Lintian checks the binary's hardening but for the
 # stack protector, which shows in the symbol that the protected functions call.
-lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" \
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "${changes[0]}" \
     >"$WORK/lintian.log" 2>&1 || { cat "$WORK/lintian.log" >&2; fail "lintian finds fault"; }
 readelf --dyn-syms --wide "$WORK/root/usr/games/quintavel" | grep __stack_chk_fail >/dev/null ||
     fail "the program was built without a stack protector"
-pass "lintian --pedantic shows no tag, and the program protects its stack"
+pass "lintian --pedantic shows no tag on the upload, and the program protects its stack"
+
+# The copyright holds the licence's own words.
+python3 - "$SOURCE/LICENSE" "$WORK/root/usr/share/doc/quintavel/copyright" <<'PY' ||
+import sys
+licence = open(sys.argv[1]).read()
+licence = licence[licence.index("Permission"):].split()
+copyright = open(sys.argv[2]).read().split("\nLicense: Expat\n")[-1].replace("\n .\n", "\n\n")
+sys.exit(copyright.split() != licence)
+PY
+    fail "debian/copyright does not hold the text of LICENSE"
 
 # Each icon is as large as its folder says; at 32 pixels it is the windows' own icon.
 for size in 32 48 64 128 256; do
@@ -87,8 +118,8 @@ key() { sed -n "s/^$1=//p" "$entry"; }
 # The metainfo names the same ID, this version, pictures of the sizes it states, and addresses
 # on the site the program was built for; the changelog's newest entry is this version's, of the
 # metainfo's release date.
-python3 - "$metainfo" "$id" "$version" "$SITE" "$SOURCE/packaging/screenshots" \
-    "$WORK/root/usr/share/doc/quintavel/changelog.gz" <<'PY' ||
+python3 - "$metainfo" "$id" "$upstream" "$SITE" "$SOURCE/packaging/screenshots" \
+    "$WORK/root/usr/share/doc/quintavel/changelog.Debian.gz" <<'PY' ||
 import email.utils, gzip, os, re, subprocess, sys
 import xml.etree.ElementTree as ET
 path, id, version, site, shots, changelog = sys.argv[1:]
@@ -102,7 +133,7 @@ want(root.findtext("launchable") == id + ".desktop", "launchable is %s" % root.f
 releases = [r.get("version") for r in root.iter("release")]
 want(releases[:1] == [version], "newest release is %s, the package %s" % (releases[:1], version))
 entry = gzip.open(changelog, "rt").read().split("\n\n -- ")
-want(entry[0].startswith("quintavel (%s) " % version), "the changelog begins %r" % entry[0][:30])
+want(entry[0].startswith("quintavel (%s-" % version), "the changelog begins %r" % entry[0][:30])
 signed = email.utils.parsedate_to_datetime(entry[1].split("  ")[1].split("\n")[0]).date()
 dates = [r.get("date") for r in root.iter("release")]
 want(str(signed) == dates[0], "the changelog's entry is of %s, the release of %s" % (signed, dates[0]))
@@ -125,7 +156,7 @@ for p in problems:
 sys.exit(1 if problems else 0)
 PY
     fail "the metainfo does not fit the package"
-pass "the metainfo names $id, release $version, screenshots of their stated sizes, and $SITE"
+pass "the metainfo names $id, release $upstream, screenshots of their stated sizes, and $SITE"
 
 # The screenshots show what the program draws today. In the main window two things may differ:
 # which offer label start-up put in front, in the box the two labels share (8,214 to 486,254
@@ -166,8 +197,8 @@ export PATH="$WORK/root/usr/games:$PATH" XDG_SESSION_TYPE=wayland WAYLAND_DISPLA
 APP=$exec_line
 m=$(mark)
 start_app
-main=$(wait_map "$m" "Quintavel v$version" "$LAST_PID") ||
-    fail "no main window titled \"Quintavel v$version\" from Exec=$exec_line"
+main=$(wait_map "$m" "$CAPTION" "$LAST_PID") ||
+    fail "no main window titled \"$CAPTION\" from Exec=$exec_line"
 read -r x y width height < <(window_geometry "$main")
 screen=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
 awk -v x="$x" -v y="$y" -v w="$width" -v h="$height" -v s="$screen" 'BEGIN {
