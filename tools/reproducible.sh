@@ -53,6 +53,6 @@ export PATH="$shim:$PATH"
 
 diff=()
 command -v diffoscope >/dev/null || diff=(--no-diffoscope)
-reprotest --verbosity 1 --store-dir "$store" "${diff[@]}" --min-cpus "$(nproc)" \
+reprotest --verbosity 1 --store-dir "$store" "${diff[@]}" \
     --vary=user_group.available+=reprotest-builder:reprotest-builder \
     --vary=domain_host.use_sudo=1 "$dsc" -- null
