@@ -17,12 +17,17 @@ QByteArray messagesLocale() {
     return {};
 }
 
+// C and POSIX show the texts as they are written, whatever LANGUAGE lists, as gettext does.
+bool plainLocale(const QByteArray &messagesLocale) {
+    const QByteArray base = messagesLocale.split('.').first().split('@').first();
+    return base.isEmpty() || base == "C" || base == "POSIX";
+}
+
 } // namespace
 
 QString Translations::choose(const QStringList &uiLanguages, const QByteArray &messagesLocale,
                              const QStringList &available) {
-    const QByteArray base = messagesLocale.split('.').first().split('@').first();
-    if (base.isEmpty() || base == "C" || base == "POSIX")
+    if (plainLocale(messagesLocale))
         return {};
     for (QString wanted : uiLanguages) {
         wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
@@ -50,10 +55,8 @@ QStringList Translations::available() {
 }
 
 Translations::Translations() {
-    const QByteArray locale = messagesLocale();
-    if (choose({QStringLiteral("xx")}, locale, {QStringLiteral("xx")}).isEmpty())
-        return; // C or POSIX: nothing to look for
-    load(choose(QLocale::system().uiLanguages(), locale, available()));
+    if (const QByteArray locale = messagesLocale(); !plainLocale(locale))
+        load(choose(QLocale::system().uiLanguages(), locale, available()));
 }
 
 Translations::Translations(const QStringList &uiLanguages, const QByteArray &messagesLocale) {
