@@ -187,15 +187,9 @@ private slots:
     void buttonsOfMessageBoxes_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("yes");
-        QTest::newRow("English") << QString() << "&Yes";
-        QTest::newRow("de") << "de"
-                            << "&Ja";
-        QTest::newRow("fr") << "fr"
-                            << "&Oui";
-        QTest::newRow("es") << "es"
-                            << "&Sí";
-        QTest::newRow("pt_BR") << "pt_BR"
-                               << "&Sim";
+        const QStringList yes = {"&Yes", "&Ja", "&Oui", "&Sí", "&Sim"};
+        for (qsizetype i = 0; i < kLanguages.size(); ++i)
+            QTest::newRow(qPrintable(tagFor(kLanguages[i]))) << kLanguages[i] << yes[i];
     }
     void buttonsOfMessageBoxes() {
         QFETCH(QString, language);

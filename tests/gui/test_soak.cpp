@@ -30,16 +30,12 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QUrlQuery>
-#include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <mutex>
 #include <random>
 #include <set>
-#include <thread>
 #include <unistd.h>
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/common_interface_defs.h>
@@ -99,7 +95,6 @@ constexpr auto kBudget = std::chrono::seconds(15);
 // What reaches the output however the run ends: the seed and the last events, kept as plain
 // bytes that a signal handler or the sanitizers' last words can write as they stand.
 char g_report[16384];
-std::mutex g_reportLock;
 
 void writeReport(const char *why) {
     const auto put = [](const char *text) {
@@ -130,45 +125,13 @@ extern "C" void onSanitizerDeath() {
 }
 #endif
 
-// Ends the run with its report when no event has finished for a while (a handler that never
-// returns), before the test's own time limit would kill it unheard.
-class Watchdog {
-public:
-    explicit Watchdog(std::chrono::seconds stalled)
-        : m_stalled(stalled), m_thread([this] { watch(); }) {}
-    ~Watchdog() {
-        {
-            std::lock_guard lock(m_lock);
-            m_done = true;
-        }
-        m_wake.notify_all();
-        m_thread.join();
-    }
-    void moved() { ++m_moves; }
-
-private:
-    void watch() {
-        std::unique_lock lock(m_lock);
-        int seen = -1;
-        while (!m_done) {
-            if (m_wake.wait_for(lock, m_stalled, [this] { return m_done; }))
-                return;
-            const int now = m_moves;
-            if (now == seen) {
-                std::lock_guard report(g_reportLock);
-                writeReport("no event has finished for a while; the run is stuck");
-                std::_Exit(1);
-            }
-            seen = now;
-        }
-    }
-    const std::chrono::seconds m_stalled;
-    std::atomic<int> m_moves{0};
-    std::mutex m_lock;
-    std::condition_variable m_wake;
-    bool m_done = false;
-    std::thread m_thread;
-};
+// A run in which no event has finished for a minute (a handler that never returns) ends with
+// its report, before the test's own time limit would kill it unheard.
+constexpr unsigned kStalledSeconds = 60;
+extern "C" void onStall(int) {
+    writeReport("no event has finished for a minute; the run is stuck");
+    std::_Exit(1);
+}
 
 } // namespace
 
@@ -189,7 +152,6 @@ class TestSoak : public QObject {
     std::set<QString> reached, reachedByFixedRuns;
     MessageBoxes *boxes = nullptr;
     BrowserRecorder *browser = nullptr;
-    Watchdog *watchdog = nullptr;
     QuietMessages *quiet = nullptr;
     QElapsedTimer soakTime;
 
@@ -351,11 +313,9 @@ class TestSoak : public QObject {
             !Forms::frmFarewell().isVisible())
             return clickSomewhere();
         const QPointer<FrmFarewell> farewell(&Forms::frmFarewell());
-        for (QWidget *box : {static_cast<QWidget *>(farewell->ui.txtName),
-                             static_cast<QWidget *>(farewell->ui.txtEmail),
-                             static_cast<QWidget *>(farewell->ui.txtMessage),
-                             static_cast<QWidget *>(farewell->ui.txtFriendName),
-                             static_cast<QWidget *>(farewell->ui.txtFriendEmail)}) {
+        for (QWidget *box : std::initializer_list<QWidget *>{
+                 farewell->ui.txtName, farewell->ui.txtEmail, farewell->ui.txtMessage,
+                 farewell->ui.txtFriendName, farewell->ui.txtFriendEmail}) {
             if (const int what = below(3); what == 1)
                 pasteInto(box);
             else if (what == 2)
@@ -427,7 +387,6 @@ class TestSoak : public QObject {
                                    .arg(wanted)
                                    .arg(recent.join(QStringLiteral("\n    ")));
         const QByteArray bytes = report.toUtf8().right(sizeof g_report - 1);
-        std::lock_guard lock(g_reportLock);
         std::memcpy(g_report, bytes.constData(), size_t(bytes.size()) + 1);
     }
 
@@ -447,17 +406,15 @@ class TestSoak : public QObject {
             startAgain();
         noteWhatShows();
         keepReport();
-        watchdog->moved();
+        ::alarm(kStalledSeconds);
         const QString what = broken();
         checkedAddresses = int(browser->addresses.size());
         if (!what.isEmpty())
             failure = what;
         else if (runsOut.hasExpired())
             failure = QStringLiteral("the run did not end within the test's time");
-        if (!failure.isEmpty()) {
-            std::lock_guard lock(g_reportLock);
+        if (!failure.isEmpty())
             writeReport(qPrintable(failure));
-        }
     }
 
     void run(quint64 runSeed, int length) {
@@ -533,6 +490,7 @@ private slots:
                              : QDeadlineTimer(QDeadlineTimer::Forever);
         for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
             std::signal(signal, onFatalSignal);
+        std::signal(SIGALRM, onStall);
 #if defined(__SANITIZE_ADDRESS__)
         __sanitizer_set_death_callback(onSanitizerDeath);
 #endif
@@ -540,10 +498,9 @@ private slots:
         quiet = new QuietMessages;
         boxes = new MessageBoxes;
         browser = new BrowserRecorder;
-        watchdog = new Watchdog(std::chrono::seconds(60));
     }
     void cleanupTestCase() {
-        delete watchdog;
+        ::alarm(0);
         delete browser;
         delete boxes;
         delete quiet;
