@@ -352,7 +352,7 @@
         <location line="+7"/>
         <source>&amp;Help</source>
         <extracomment>The menu bar holds File, Help, Donate and Make Money Online in one row of a window 577 pixels wide.</extracomment>
-        <translation>A&amp;yuda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -479,7 +479,7 @@
         <location line="+7"/>
         <source>&amp;Help</source>
         <extracomment>The menu bar holds File, Help, Donate and Make Money Online in one row of a window 496 pixels wide.</extracomment>
-        <translation>A&amp;yuda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location line="+26"/>

@@ -352,7 +352,7 @@
         <location line="+7"/>
         <source>&amp;Help</source>
         <extracomment>The menu bar holds File, Help, Donate and Make Money Online in one row of a window 577 pixels wide.</extracomment>
-        <translation>A&amp;juda</translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -420,7 +420,7 @@
         <location line="+6"/>
         <source>Refer A Friend &amp;Now</source>
         <extracomment>Sends the refer-a-friend form: a button 225 pixels wide and 19 high, bold.</extracomment>
-        <translation>Indique um amigo &amp;já</translation>
+        <translation>&amp;Indique um amigo já</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -479,7 +479,7 @@
         <location line="+7"/>
         <source>&amp;Help</source>
         <extracomment>The menu bar holds File, Help, Donate and Make Money Online in one row of a window 496 pixels wide.</extracomment>
-        <translation>A&amp;juda</translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <location line="+26"/>
