@@ -74,9 +74,9 @@
 <context>
     <name>FrmMain</name>
     <message>
-        <location filename="../src/reading/frmmain.cpp" line="+78"/>
+        <location filename="../src/reading/frmmain.cpp" line="+79"/>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>A message box: the user typed a key the name box refuses (it takes the letters A to Z and spaces only).</extracomment>
+        <extracomment>A message box: the user typed a key the name box refuses. In a translation the box takes the letters of every script and spaces; digits, punctuation and symbols are refused.</extracomment>
         <translation>Bitte gib nur Buchstaben ein</translation>
     </message>
     <message>
@@ -157,6 +157,15 @@
         <location line="+1"/>
         <source>Pear</source>
         <translation>Birne</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../src/app/translations.cpp" line="+17"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written from left to right, &quot;RTL&quot; for one written from right to left, such as Arabic.</extracomment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,13 @@ namespace {
 
 const Translations *g_current = nullptr;
 
+// Qt lays out every window from the right when the translation of this text says so; the
+// program's own translations say it, whether or not Qt's translations are installed.
+//: "LTR" for a language written from left to right, "RTL" for one written from right to left,
+//: such as Arabic.
+[[maybe_unused]] const char *const kLayoutDirection =
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 // The locale the messages are in, as the C library takes it.
 QByteArray messagesLocale() {
     for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})

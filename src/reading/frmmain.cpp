@@ -73,8 +73,9 @@ void FrmMain::mnuExit_Click() {
 void FrmMain::txtFirstName_KeyPress(int &KeyAscii) {
     const int passed = NameKeyFilter::filter(KeyAscii);
     if (passed == 0)
-        //: A message box: the user typed a key the name box refuses (it takes the letters A to Z
-        //: and spaces only).
+        //: A message box: the user typed a key the name box refuses. In a translation the box
+        //: takes the letters of every script and spaces; digits, punctuation and symbols are
+        //: refused.
         modHelp::MsgBox(tr("Please Enter Only Alphabet"));
     KeyAscii = passed;
 }

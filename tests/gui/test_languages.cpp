@@ -23,8 +23,7 @@ using namespace TestSupport;
 
 namespace {
 
-const QStringList kLanguages = {QString(), QStringLiteral("de"), QStringLiteral("fr"),
-                                QStringLiteral("es"), QStringLiteral("pt_BR")};
+const QStringList kLanguages = {QString(), "de", "fr", "es", "pt_BR", "ar", "hi", "ja", "ru", "zh_CN"};
 
 // The translations of a language in place for as long as they live, as start-up loads them.
 std::unique_ptr<Translations> speak(const QString &language) {
@@ -83,15 +82,17 @@ private slots:
         row("LANG=de_DE.UTF-8", "de-DE de-Latn-DE de", "de_DE.UTF-8", "de");
         row("LANGUAGE=fr:de before LANG", "fr fr-Latn-FR fr-FR de de-Latn-DE de-DE", "de_DE.UTF-8",
             "fr");
-        row("LANGUAGE=ja:es, the first one there is", "ja ja-Jpan-JP ja-JP es es-Latn-ES",
-            "ja_JP.UTF-8", "es");
+        row("LANGUAGE=ko:es, the first one there is", "ko ko-Kore-KR ko-KR es es-Latn-ES",
+            "ko_KR.UTF-8", "es");
         row("LANGUAGE=en:de, English first", "en en-Latn-US en-US de de-Latn-DE", "de_DE.UTF-8",
             "");
         row("de_AT, the language without its country", "de-AT de-Latn-AT de", "de_AT.UTF-8", "de");
         row("es_MX", "es-MX es-Latn-MX es", "es_MX.UTF-8", "es");
         row("pt_BR", "pt-BR pt-Latn-BR pt", "pt_BR.UTF-8", "pt_BR");
         row("pt_PT reads Brazilian Portuguese", "pt-PT pt-Latn-PT", "pt_PT.UTF-8", "pt_BR");
-        row("a language without a translation", "ja-JP ja-Jpan-JP ja", "ja_JP.UTF-8", "");
+        row("a language without a translation", "ko-KR ko-Kore-KR ko", "ko_KR.UTF-8", "");
+        row("zh_CN", "zh-CN zh-Hans-CN zh", "zh_CN.UTF-8", "zh_CN");
+        row("ar_EG", "ar-EG ar-Arab-EG ar", "ar_EG.UTF-8", "ar");
         row("LANG=C with LANGUAGE=de", "de de-Latn-DE de-DE", "C", "");
         row("C.UTF-8", "C", "C.UTF-8", "");
         row("POSIX", "C", "POSIX", "");
@@ -101,7 +102,7 @@ private slots:
         QFETCH(QStringList, uiLanguages);
         QFETCH(QByteArray, messagesLocale);
         QFETCH(QString, shown);
-        const QStringList available = {"de", "es", "fr", "pt_BR"};
+        const QStringList available = {"ar", "de", "es", "fr", "hi", "ja", "pt_BR", "ru", "zh_CN"};
         QCOMPARE(Translations::choose(uiLanguages, messagesLocale, available), shown);
         QCOMPARE(Translations::available(), available);
     }
@@ -187,7 +188,9 @@ private slots:
     void buttonsOfMessageBoxes_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("yes");
-        const QStringList yes = {"&Yes", "&Ja", "&Oui", "&Sí", "&Sim"};
+        // Debian ships no Hindi translation of Qt.
+        const QStringList yes = {"&Yes", "&Ja",  "&Oui",      "&Sí", "&Sim",
+                                 "&نعم", "&Yes", "はい(&Y)", "&Да", "是(&Y)"};
         for (qsizetype i = 0; i < kLanguages.size(); ++i)
             QTest::newRow(qPrintable(tagFor(kLanguages[i]))) << kLanguages[i] << yes[i];
     }
