@@ -98,6 +98,10 @@ void Translations::install() {
     m_installed = true;
 }
 
+QString Translations::shown() {
+    return g_current ? g_current->m_language : QString();
+}
+
 QString Translations::text(const char *context, const char *source) {
     if (g_current) {
         if (const QString translated = g_current->m_own.translate(context, source);

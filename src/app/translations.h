@@ -25,6 +25,9 @@ public:
     // The language shown, such as "de" or "pt_BR"; empty for English.
     QString language() const { return m_language; }
 
+    // The language the windows speak now, as language(); empty for English.
+    static QString shown();
+
     // A text in the language shown, also before the application object exists.
     static QString text(const char *context, const char *source);
 

@@ -96,12 +96,17 @@ int FrmDisplay::thumbnailBeside(int index, int key) {
     }
 }
 
-// The arrow keys a focused thumbnail leaves alone move the focus within the grid.
+// The arrow keys a focused thumbnail leaves alone move the focus within the grid, the way they
+// point on the screen: in a window mirrored for a language read from right to left, the grid
+// runs from the right.
 void FrmDisplay::keyPressEvent(QKeyEvent *event) {
+    int key = event->key();
+    if (isRightToLeft() && (key == Qt::Key_Left || key == Qt::Key_Right))
+        key = key == Qt::Key_Left ? Qt::Key_Right : Qt::Key_Left;
     const auto focused = std::find(m_thumbnails.begin(), m_thumbnails.end(), focusWidget());
     const int beside = focused == m_thumbnails.end() || (event->modifiers() & ~Qt::KeypadModifier)
                            ? -1
-                           : thumbnailBeside(int(focused - m_thumbnails.begin()), event->key());
+                           : thumbnailBeside(int(focused - m_thumbnails.begin()), key);
     if (beside < 0) {
         QMainWindow::keyPressEvent(event);
         return;

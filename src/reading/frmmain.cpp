@@ -5,6 +5,7 @@
 #include "app/guarded.h"
 #include "app/messagebox.h"
 #include "app/shutdown.h"
+#include "app/translations.h"
 #include "outreach/frmfarewell.h"
 #include "outreach/webpage.h"
 #include "reading/frmdisplay.h"
@@ -15,9 +16,11 @@
 #include "resources/texts.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
-FrmMain::FrmMain() : SiteLinks(this) {
+FrmMain::FrmMain() : SiteLinks(this), m_letters(NameKeyFilter::lettersFor(Translations::shown())) {
     Appearance::buildFixedWindow(this, ui);
     setWindowTitle(kVersionCaption);
     ui.Label2->setCaption(Texts::get(QStringLiteral("main-intro")));
@@ -25,8 +28,10 @@ FrmMain::FrmMain() : SiteLinks(this) {
     ui.lblCobrand->setCaption(Texts::get(QStringLiteral("offer-cobrand")));
     Appearance::centreOnScreen(this);
 
-    // Only typed keys are filtered, so input methods must not bypass the filter.
-    ui.txtFirstName->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // In English the name is typed A to Z on the keyboard. In a translation it is written in the
+    // user's own letters, which input methods compose; their text passes the same rule.
+    ui.txtFirstName->setAttribute(Qt::WA_InputMethodEnabled,
+                                  m_letters == NameKeyFilter::Letters::EveryScript);
     ui.txtFirstName->installEventFilter(this);
     FocusAnnouncement::comesFirst(ui.txtFirstName);
     ui.cmdExit->setFocus();
@@ -71,13 +76,51 @@ void FrmMain::mnuExit_Click() {
 }
 
 void FrmMain::txtFirstName_KeyPress(int &KeyAscii) {
-    const int passed = NameKeyFilter::filter(KeyAscii);
+    const int passed = NameKeyFilter::filter(KeyAscii, characterBeforeCaret(), m_letters);
     if (passed == 0)
-        //: A message box: the user typed a key the name box refuses. In a translation the box
-        //: takes the letters of every script and spaces; digits, punctuation and symbols are
-        //: refused.
-        modHelp::MsgBox(tr("Please Enter Only Alphabet"));
+        refuseKey();
     KeyAscii = passed;
+}
+
+void FrmMain::refuseKey() {
+    //: A message box: the user typed a key the name box refuses. In a translation the box
+    //: takes the letters of every script and spaces; digits, punctuation and symbols are
+    //: refused.
+    modHelp::MsgBox(tr("Please Enter Only Alphabet"));
+}
+
+char32_t FrmMain::characterBeforeCaret() const {
+    const QLineEdit *box = ui.txtFirstName;
+    const int at = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+    const QStringView before = QStringView(box->text()).left(at);
+    if (before.isEmpty())
+        return 0;
+    const bool pair = before.size() > 1 && before.back().isLowSurrogate();
+    return before.right(pair ? 2 : 1).toUcs4().constLast();
+}
+
+std::optional<QString> FrmMain::passText(const QString &text) {
+    std::optional<QString> passed =
+        NameKeyFilter::filterText(text, characterBeforeCaret(), m_letters);
+    if (!passed)
+        refuseKey();
+    return passed;
+}
+
+// A composition ends in the text it commits, which the box receives as the rule passes it, or
+// not at all; what is still being composed is not yet the box's text.
+bool FrmMain::filterComposedText(QInputMethodEvent *event) {
+    const QString composed = event->commitString();
+    if (composed.isEmpty())
+        return false;
+    const std::optional<QString> passed = passText(composed);
+    if (passed == composed)
+        return false;
+    QInputMethodEvent replaced(event->preeditString(), event->attributes());
+    if (passed)
+        replaced.setCommitString(*passed, event->replacementStart(), event->replacementLength());
+    QCoreApplication::sendEvent(ui.txtFirstName, &replaced);
+    return true;
 }
 
 bool FrmMain::ValidateFirstName() {
@@ -98,6 +141,8 @@ void FrmMain::Label2_Click() {
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == ui.txtFirstName && event->type() == QEvent::InputMethod)
+        return filterComposedText(static_cast<QInputMethodEvent *>(event));
     if (watched != ui.txtFirstName || event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
@@ -106,6 +151,14 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
     // accelerator it meant has had its turn before the box sees the key.
     if (typed == NameKeyFilter::NoCharacter)
         return (key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) && !key->text().isEmpty();
+    // A key that types more than one character, as the Arabic keyboard's lam-alef does, is
+    // taken or refused whole.
+    if (m_letters == NameKeyFilter::Letters::EveryScript && key->text().toUcs4().size() > 1 &&
+        key->text().toUcs4().constFirst() == char32_t(typed)) {
+        if (const std::optional<QString> passed = passText(key->text()))
+            ui.txtFirstName->insert(*passed);
+        return true;
+    }
     int KeyAscii = typed;
     txtFirstName_KeyPress(KeyAscii);
     if (KeyAscii == 0)
@@ -117,7 +170,8 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
         return true;
     }
     if (KeyAscii != typed) {
-        ui.txtFirstName->insert(QString(QChar(KeyAscii)));
+        const auto passed = char32_t(KeyAscii);
+        ui.txtFirstName->insert(QString::fromUcs4(&passed, 1));
         return true;
     }
     return false;

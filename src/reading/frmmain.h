@@ -3,6 +3,7 @@
 #include "ui_frmmain.h"
 
 #include "outreach/sitelinks.h"
+#include "reading/namekeyfilter.h"
 
 #include <QMainWindow>
 
@@ -34,4 +35,13 @@ protected:
 
 private:
     void Form_Unload();
+    // The character before the name box's caret, or before its selection; 0 at its start.
+    char32_t characterBeforeCaret() const;
+    // Text that reaches the box whole through the key filter's rule: the text the box receives,
+    // or nothing, once the user has been told why.
+    std::optional<QString> passText(const QString &text);
+    bool filterComposedText(QInputMethodEvent *event);
+    void refuseKey();
+
+    const NameKeyFilter::Letters m_letters;
 };

@@ -1,11 +1,14 @@
 #include "resources/appearance.h"
 
+#include "resources/clicklabel.h"
 #include "resources/fontstandins.h"
 #include "resources/windowframe.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
+#include <QGroupBox>
+#include <QLayout>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
@@ -54,6 +57,43 @@ void fixSize(QWidget *window) {
     } else {
         window->setFixedSize(window->size());
     }
+}
+
+namespace {
+
+// A panel of a description: a plain container or a frame, whose widgets stand where the
+// description puts them.
+bool isPanel(const QWidget *widget) {
+    return widget->metaObject() == &QWidget::staticMetaObject ||
+           qobject_cast<const QGroupBox *>(widget);
+}
+
+void mirrorWithin(QWidget *container) {
+    const bool placedByLayout = container->layout() != nullptr;
+    for (QObject *child : container->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget || widget->isWindow())
+            continue;
+        if (!placedByLayout) {
+            widget->setGeometry(
+                QStyle::visualRect(Qt::RightToLeft, container->rect(), widget->geometry()));
+            if (auto *label = qobject_cast<ClickLabel *>(widget))
+                label->setKeepsRightEdge(true);
+        }
+        if (isPanel(widget))
+            mirrorWithin(widget);
+    }
+}
+
+} // namespace
+
+void mirrorForReadingDirection(QWidget *window) {
+    if (!window->isRightToLeft())
+        return;
+    // A main window's layout gives its central panel the window's width first.
+    if (QLayout *layout = window->layout())
+        layout->activate();
+    mirrorWithin(window);
 }
 
 namespace {

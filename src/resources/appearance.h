@@ -35,6 +35,11 @@ void buildFixedWindow(Window *window, Ui &ui, Qt::WindowFlags extra = {});
 void setFixedWindowFlags(QWidget *window, Qt::WindowFlags extra);
 void fixSize(QWidget *window);
 
+// In a language read from right to left the window is its description's mirror image: every
+// widget the description places stands as far from its container's right edge as it stood from
+// the left one. Texts follow the reading side on their own; pictures are not mirrored.
+void mirrorForReadingDirection(QWidget *window);
+
 // Places a window in the middle of its screen before it is first shown; as it first shows, the
 // frame its window manager gives it is counted in.
 void centreOnScreen(QWidget *window);
@@ -47,6 +52,7 @@ void buildFixedWindow(Window *window, Ui &ui, Qt::WindowFlags extra) {
         ui.setupUi(window);
     }
     fixSize(window);
+    mirrorForReadingDirection(window);
 }
 
 } // namespace Appearance

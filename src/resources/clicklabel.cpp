@@ -61,11 +61,18 @@ void ClickLabel::fitToContent() {
         return;
     const QPixmap shown = pixmap();
     if (!shown.isNull()) {
-        resize(shown.deviceIndependentSize().toSize());
+        resizeFromEdge(shown.deviceIndependentSize().toSize());
     } else if (!text().isEmpty()) {
-        resize(sizeHint());
+        resizeFromEdge(sizeHint());
         keepInsideParent();
     }
+}
+
+void ClickLabel::resizeFromEdge(QSize size) {
+    if (m_keepsRightEdge)
+        setGeometry(QRect(QPoint(geometry().right() + 1 - size.width(), y()), size));
+    else
+        resize(size);
 }
 
 // The layouts were drawn for fonts that the stand-in families may run a little wider than.
@@ -75,7 +82,8 @@ void ClickLabel::keepInsideParent() {
     const QWidget *container = parentWidget();
     if (!container || m_fitting)
         return;
-    const int room = container->contentsRect().right() + 1 - x();
+    const int room = m_keepsRightEdge ? geometry().right() + 1 - container->contentsRect().left()
+                                      : container->contentsRect().right() + 1 - x();
     const int natural = width();
     if (natural <= room || room <= 0)
         return;
@@ -85,7 +93,7 @@ void ClickLabel::keepInsideParent() {
         tighter.setLetterSpacing(QFont::PercentageSpacing, spacing);
         setFont(tighter);
     }
-    resize(sizeHint());
+    resizeFromEdge(sizeHint());
     m_fitting = false;
 }
 

@@ -27,6 +27,10 @@ public:
     // Sets the picture; a label that sizes itself takes the picture's own size.
     void setPicture(const QPixmap &picture);
 
+    // In a window mirrored for a language read from right to left, a label that sizes itself
+    // keeps its right edge in place, as it keeps its left one otherwise.
+    void setKeepsRightEdge(bool on) { m_keepsRightEdge = on; }
+
     static QString displayedCaption(const QString &caption);
     // Whether anything acts on the label's clicks.
     bool reactsToClicks() const;
@@ -51,9 +55,11 @@ private:
     void setHandPointerValue(int value) { setHandPointer(HandPointer(value)); }
     void fitToContent();
     void keepInsideParent();
+    void resizeFromEdge(QSize size);
 
     bool m_autoSize = false;
     bool m_pressed = false;
     bool m_fitting = false;
+    bool m_keepsRightEdge = false;
     HandPointer m_hand = HandPointer::None;
 };

@@ -13,7 +13,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRawFont>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <linux/capability.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -179,37 +182,104 @@ QString drawnText(const QString &caption) {
     return shown.replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
-// Where a widget's text lies, in the widget's own coordinates, or nothing when it has none.
+// A text as a font draws it, in lines of the width given (on one line when 0): whether a
+// character has no glyph in the font nor in any of its fallbacks, and how far the glyphs reach
+// past the lines that hold them (Devanagari's signs above the line, Arabic's marks below it).
+struct Drawn {
+    bool missingGlyph = false;
+    QMargins beyondLines;
+};
+Drawn drawn(const QString &text, const QFont &font, int width = 0) {
+    QTextLayout layout(QString(text).replace(QLatin1Char('\n'), QChar::LineSeparator), font);
+    QTextOption option;
+    option.setWrapMode(width > 0 ? QTextOption::WordWrap : QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width > 0 ? width : 1 << 20);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    Drawn result;
+    QRectF ink;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> at = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            result.missingGlyph |= glyphs[i] == 0;
+            ink |= run.rawFont().boundingRect(glyphs[i]).translated(at[i]);
+        }
+    }
+    // A glyph's box is rounded out to whole pixels; a pixel's fringe past the line is no clip.
+    const auto beyond = [](qreal by) { return qCeil(std::max(0.0, by - 1)); };
+    if (!ink.isEmpty()) {
+        const QRectF lines(0, 0, layout.boundingRect().width(), height);
+        result.beyondLines =
+            QMargins(beyond(lines.left() - ink.left()), beyond(lines.top() - ink.top()),
+                     beyond(ink.right() - lines.right()), beyond(ink.bottom() - lines.bottom()));
+    }
+    return result;
+}
+
+// A widget's text as it is drawn, and the width its lines wrap at (0 for one line).
+std::pair<QString, int> shownText(const QWidget *widget) {
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return {label->text(), label->wordWrap() ? label->contentsRect().width() : 0};
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return {drawnText(button->text()), 0};
+    if (const auto *box = qobject_cast<const QLineEdit *>(widget))
+        return {box->text(), 0};
+    if (const auto *box = qobject_cast<const QPlainTextEdit *>(widget))
+        return {box->toPlainText(), 0};
+    if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
+        return {drawnText(frame->title()), 0};
+    return {};
+}
+
+// Where a text starts that lies a few pixels in from the reading side.
+QRect fromReadingSide(const QWidget *widget, bool rightToLeft, int inset, int width, int height) {
+    return QRect(rightToLeft ? widget->width() - inset - width : inset, 0, width, height);
+}
+
+// Where a widget's text lies, in the widget's own coordinates, or nothing when it has none: the
+// lines that hold it and whatever its glyphs draw beyond them.
 QRect textArea(const QWidget *widget) {
     const QFontMetrics metrics(widget->font());
+    const auto [text, wrapWidth] = shownText(widget);
+    if (text.isEmpty())
+        return {};
+    const QMargins beyond = drawn(text, widget->font(), wrapWidth).beyondLines;
+    // A label aligns its text by the text's own direction, a box by its content's.
+    const bool rightToLeft = text.isRightToLeft();
     if (const auto *label = qobject_cast<const QLabel *>(widget)) {
-        if (label->text().isEmpty())
-            return {};
-        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const int align = int(QStyle::visualAlignment(
+            rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, label->alignment()));
+        const int flags = align | (label->wordWrap() ? Qt::TextWordWrap : 0);
         const QRect area = label->wordWrap() ? QRect(0, 0, label->width(), 1 << 20) : label->rect();
-        QRect text = metrics.boundingRect(area, flags, label->text());
+        QRect lines = metrics.boundingRect(area, flags, text);
         if (label->wordWrap())
-            text.moveTop(0);
-        return text;
+            lines.moveTop(0);
+        return lines + beyond;
     }
     // A button's text is centred between its borders; a box's text and a frame's title start
-    // a few pixels in.
-    if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
-        const int width = metrics.horizontalAdvance(drawnText(button->text()));
-        return QRect((button->width() - width) / 2, 0, width, button->height());
-    }
-    if (const auto *box = qobject_cast<const QLineEdit *>(widget))
-        return QRect(3, 0, metrics.horizontalAdvance(box->text()), box->height());
+    // a few pixels in from the side they are read from.
+    const int width = metrics.horizontalAdvance(text);
+    if (qobject_cast<const QPushButton *>(widget))
+        return QRect((widget->width() - width) / 2, 0, width, widget->height()) + beyond;
+    if (qobject_cast<const QLineEdit *>(widget))
+        return fromReadingSide(widget, rightToLeft, 3, width, widget->height());
     if (const auto *box = qobject_cast<const QPlainTextEdit *>(widget)) {
-        int width = 0;
-        for (const QString &line : box->toPlainText().split(QLatin1Char('\n')))
-            width = std::max(width, metrics.horizontalAdvance(line));
-        return QRect(box->viewport()->geometry().left() + 4, 0, width, box->height());
+        int widest = 0;
+        for (const QString &line : text.split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        const int inset = box->viewport()->geometry().left() + 4;
+        return fromReadingSide(widget, rightToLeft, inset, widest, widget->height());
     }
-    if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
-        return frame->title().isEmpty()
-                   ? QRect()
-                   : QRect(8, 0, metrics.horizontalAdvance(frame->title()), metrics.height());
+    if (qobject_cast<const QGroupBox *>(widget))
+        return fromReadingSide(widget, widget->isRightToLeft(), 8, width, metrics.height()) +
+               beyond;
     return {};
 }
 
@@ -273,6 +343,22 @@ QStringList clippedCaptions(const QWidget *window) {
                 bar->actionGeometry(action).isEmpty())
                 clipped << action->objectName();
     return clipped;
+}
+
+QStringList missingGlyphs(const QWidget *window) {
+    QStringList missing;
+    const auto check = [&](const QString &name, const QString &text, const QFont &font) {
+        if (!text.isEmpty() && drawn(text, font).missingGlyph)
+            missing << name;
+    };
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        if (widget->isVisibleTo(window))
+            check(widget->objectName(), shownText(widget).first, widget->font());
+        for (const QAction *action : widget->actions())
+            if (qobject_cast<const QMenuBar *>(widget) || qobject_cast<const QMenu *>(widget))
+                check(action->objectName(), drawnText(action->text()), widget->font());
+    }
+    return missing;
 }
 
 void startApplication() {

@@ -120,4 +120,8 @@ QStringList frontToBack(const QWidget *container, const QStringList &names);
 // beside it; and the menus a menu bar has no room for.
 QStringList clippedCaptions(const QWidget *window);
 
+// The widgets and menu items of a window whose text holds a character that no installed font
+// draws: the box a font draws for a missing glyph would show in its place.
+QStringList missingGlyphs(const QWidget *window);
+
 } // namespace TestSupport

@@ -8,34 +8,124 @@ class TestNameKeyFilter : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every boundary of the letter ranges, and the three other codes that pass.
+    // In English: every boundary of the letter ranges, and the three other codes that pass. In a
+    // translation: the letters of every script, the marks that belong to a letter, and nothing
+    // else.
     void filter_data() {
+        QTest::addColumn<bool>("everyScript");
+        QTest::addColumn<int>("before");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("passed");
-        QTest::newRow("a") << int('a') << int('A');
-        QTest::newRow("z") << int('z') << int('Z');
-        QTest::newRow("A") << int('A') << int('A');
-        QTest::newRow("Z") << int('Z') << int('Z');
-        QTest::newRow("backspace") << 8 << 8;
-        QTest::newRow("enter") << 13 << 13;
-        QTest::newRow("space") << 32 << 32;
-        QTest::newRow("@ before A") << int('@') << 0;
-        QTest::newRow("[ after Z") << int('[') << 0;
-        QTest::newRow("` before a") << int('`') << 0;
-        QTest::newRow("{ after z") << int('{') << 0;
-        QTest::newRow("digit") << int('0') << 0;
-        QTest::newRow("escape") << 27 << 0;
-        QTest::newRow("tab") << 9 << 0;
-        QTest::newRow("ctrl+v") << 22 << 0;
-        QTest::newRow("delete") << 127 << 0;
-        QTest::newRow("e acute") << 0xE9 << 0;
-        QTest::newRow("capital e acute") << 0xC9 << 0;
-        QTest::newRow("beyond Latin-1") << 0x410 << 0;
+        const auto english = [](const char *name, int code, int passed) {
+            QTest::newRow(name) << false << 0 << code << passed;
+        };
+        english("a", 'a', 'A');
+        english("z", 'z', 'Z');
+        english("A", 'A', 'A');
+        english("Z", 'Z', 'Z');
+        english("backspace", 8, 8);
+        english("enter", 13, 13);
+        english("space", 32, 32);
+        english("@ before A", '@', 0);
+        english("[ after Z", '[', 0);
+        english("` before a", '`', 0);
+        english("{ after z", '{', 0);
+        english("digit", '0', 0);
+        english("escape", 27, 0);
+        english("tab", 9, 0);
+        english("ctrl+v", 22, 0);
+        english("delete", 127, 0);
+        english("e acute", 0xE9, 0);
+        english("capital e acute", 0xC9, 0);
+        english("beyond Latin-1", 0x410, 0);
+        english("ideographic space", 0x3000, 0);
+        english("a combining accent after a letter", 0x301, 0);
+
+        const auto translated = [](const char *name, int before, int code, int passed) {
+            QTest::newRow(name) << true << before << code << passed;
+        };
+        translated("a", 0, 'a', 'A');
+        translated("u umlaut", 'J', 0xFC, 0xDC);
+        translated("sharp s has no single capital", 'A', 0xDF, 0xDF);
+        translated("Cyrillic", 0, 0x44F, 0x42F);
+        translated("Greek final sigma", 0x391, 0x3C2, 0x3A3);
+        translated("Arabic letter", 0, 0x645, 0x645);
+        translated("Arabic fatha after a letter", 0x645, 0x64E, 0x64E);
+        translated("Devanagari letter", 0, 0x915, 0x915);
+        translated("Devanagari vowel sign after a letter", 0x915, 0x93F, 0x93F);
+        translated("virama after a vowel sign", 0x93F, 0x94D, 0x94D);
+        translated("combining acute after e", 'E', 0x301, 0x301);
+        translated("a mark at the start", 0, 0x93F, 0);
+        translated("a mark after a space", ' ', 0x301, 0);
+        translated("hiragana", 0, 0x3055, 0x3055);
+        translated("katakana prolonged sound mark", 0x30B5, 0x30FC, 0x30FC);
+        translated("Han", 0, 0x674E, 0x674E);
+        translated("Han beyond the basic plane", 0, 0x20000, 0x20000);
+        translated("ideographic space", 0x674E, 0x3000, 0x3000);
+        translated("space", 'A', 32, 32);
+        translated("backspace", 0, 8, 8);
+        translated("enter", 0, 13, 13);
+        translated("digit", 0, '7', 0);
+        translated("Arabic-Indic digit", 0x645, 0x663, 0);
+        translated("Devanagari digit", 0x915, 0x967, 0);
+        translated("roman numeral twelve", 0, 0x216B, 0);
+        translated("apostrophe", 'O', '\'', 0);
+        translated("ideographic full stop", 0x674E, 0x3002, 0);
+        translated("Arabic comma", 0x645, 0x60C, 0);
+        translated("symbol", 0, 0x2665, 0);
+        translated("emoji", 0, 0x1F34E, 0);
+        translated("zero width joiner", 0x915, 0x200D, 0);
+        translated("escape", 0, 27, 0);
+        translated("ctrl+v", 0, 22, 0);
+        translated("delete", 0, 127, 0);
+        translated("a lone surrogate", 0, 0xD800, 0);
+        translated("beyond Unicode", 0, 0x110000, 0);
     }
     void filter() {
+        QFETCH(bool, everyScript);
+        QFETCH(int, before);
         QFETCH(int, code);
         QFETCH(int, passed);
-        QCOMPARE(NameKeyFilter::filter(code), passed);
+        const auto letters =
+            everyScript ? NameKeyFilter::Letters::EveryScript : NameKeyFilter::Letters::AToZ;
+        QCOMPARE(NameKeyFilter::filter(code, char32_t(before), letters), passed);
+    }
+
+    // Composed text passes whole, each letter its capital, or not at all.
+    void filterText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("passed");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("kana") << "さくら"
+                              << "さくら" << false;
+        QTest::newRow("Han and a space") << "李 小龙"
+                                         << "李 小龙" << false;
+        QTest::newRow("a dead key's e acute") << "é"
+                                              << "É" << false;
+        QTest::newRow("e and its accent") << "e\u0301"
+                                          << "E\u0301" << false;
+        QTest::newRow("Devanagari with vowel sign and virama") << "क्षिति"
+                                                               << "क्षिति" << false;
+        QTest::newRow("Arabic with harakat") << "مُحَمَّد"
+                                             << "مُحَمَّد" << false;
+        QTest::newRow("lam-alef") << "لا"
+                                  << "لا" << false;
+        QTest::newRow("beyond the basic plane") << "𠀀"
+                                                << "𠀀" << false;
+        QTest::newRow("a digit among letters") << "さくら1" << QString() << true;
+        QTest::newRow("full-width punctuation") << "李。" << QString() << true;
+        QTest::newRow("a mark after a space") << "a \u0301" << QString() << true;
+        QTest::newRow("a line break") << "an\nn" << QString() << true;
+    }
+    void filterText() {
+        QFETCH(QString, text);
+        QFETCH(QString, passed);
+        QFETCH(bool, refused);
+        const std::optional<QString> result =
+            NameKeyFilter::filterText(text, 0, NameKeyFilter::Letters::EveryScript);
+        QCOMPARE(!result, refused);
+        if (result)
+            QCOMPARE(*result, passed);
     }
 
     void typedCode_data() {
@@ -67,6 +157,9 @@ private slots:
         QTest::newRow("home") << int(Qt::Key_Home) << 0 << "" << none;
         QTest::newRow("shift alone") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << "" << none;
         QTest::newRow("alt+q") << int(Qt::Key_Q) << int(Qt::AltModifier) << "q" << none;
+        QTest::newRow("ctrl with a Cyrillic letter types delete")
+            << 0x444 << int(Qt::ControlModifier) << QString(QChar(0x444)) << 127;
+        QTest::newRow("beyond the basic plane") << 0 << 0 << "𠀀" << 0x20000;
     }
     void typedCode() {
         QFETCH(int, key);
