@@ -53,12 +53,14 @@ xprop -id "$farewell" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
     fail "the farewell window took the focus when it appeared"
 pass "Alt+X brings the farewell window, kept on top and shown without taking the focus"
 
-# A referral typed by keyboard reaches the browser as one address with exactly those values.
+# A referral typed by keyboard reaches the browser as one address with exactly those values,
+# in any script: Latin, Arabic, Devanagari and Japanese.
 focus "$farewell" || fail "cannot focus the farewell window"
-name='Zoë & Ann #1'
+name='Zoë & علا #1'
 mine='ann+zoe@a.example'
-friend='Bob = Co?'
+friend='किरण = Co?'
 friends='bob@b.example'
+message='こんにちは、元気?'
 xdotool key Tab Tab # Exit, the big button, then the name box
 xdotool type --delay 20 "  $name "
 xdotool key Tab Tab # the submit button, then the e-mail box
@@ -67,6 +69,8 @@ xdotool key Tab
 xdotool type --delay 20 "$friends"
 xdotool key Tab
 xdotool type --delay 20 "$friend"
+xdotool key Tab ctrl+a # the message box, its hint and the line break after it
+xdotool type --delay 20 "$message"
 before=$(opened_count)
 xdotool key alt+n
 sent=$(wait_opened $((before + 1))) || fail "the referral opened nothing"
@@ -79,7 +83,7 @@ for key, value in urllib.parse.parse_qsl(query, keep_blank_values=True, strict_p
 expected="page=twvs-refer-a-friend
 taf1=$name
 taf2=$mine
-taf3=Your Message<CR><LF>
+taf3=$message
 taf4=$friend
 taf5=$friends
 taf6=$SITE/quintavel/"
@@ -88,7 +92,7 @@ $decoded
 not:
 $expected"
 [ "$(opened_count)" = $((before + 1)) ] || fail "the referral opened more than one address"
-pass "a referral typed with & # + = ? spaces and an accented letter arrives exactly as typed"
+pass "a referral typed with & # + = ? spaces, an accented letter, Arabic, Devanagari and Japanese arrives exactly as typed"
 
 # Exit ends the process, with status 0, and leaves nothing running.
 focus "$farewell" || fail "cannot focus the farewell window"
