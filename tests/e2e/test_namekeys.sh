@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The name box with real X keys: every Ctrl+letter, Ctrl+Backspace and Ctrl+Delete either
-# brings the message and changes nothing, or edits the box; none lets anything else in.
+# The name box with real X keys, in German: every Ctrl+letter, Ctrl+Backspace and Ctrl+Delete
+# either brings the message and changes nothing, or edits the box; none lets anything else in.
+# A letter beyond A to Z is a letter in a translation.
 source "$(dirname "$0")/lib.sh"
 
-start_main
+start_main LANGUAGE=de LANG=de_DE.UTF-8
 app=$APP_PID main=$MAIN
 xdotool key Tab
 xdotool type --delay 10 "ann"
@@ -71,3 +72,9 @@ accepted ctrl+Delete
 xdotool type "b"
 box_holds B
 pass "Ctrl+Delete deletes the word after the caret, without a message"
+
+xdotool type "jürgen"
+box_holds BJÜRGEN
+refused 7
+box_holds BJÜRGEN
+pass "in German the box takes ü as a letter, made a capital, and still refuses a digit"
