@@ -24,9 +24,10 @@ build_pkgs+=(libfontconfig-dev)
 # The accessibility test's session bus, accessibility bus and client; the window manager test's
 # window manager.
 test_pkgs+=(dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 openbox)
-# Faces for the scripts of the languages beyond those of DejaVu Sans (Latin, Cyrillic, Arabic):
-# Devanagari for Hindi, a Japanese face, and a Chinese face with the simplified characters.
-build_pkgs+=(fonts-lohit-deva fonts-ipaexfont-gothic fonts-wqy-microhei)
+# Faces for the scripts of the new languages: Noto's faces for interfaces draw Arabic and
+# Devanagari within the windows' lines, with bolds of their own; a Japanese face, and a Chinese
+# face with the simplified characters. DejaVu Sans draws Cyrillic.
+build_pkgs+=(fonts-noto-ui-core fonts-ipaexfont-gothic fonts-wqy-microhei)
 # The translations: lupdate and lrelease, gettext's msgfmt for the desktop entry and metainfo,
 # and Qt's own translations, which give the message boxes' buttons.
 build_pkgs+=(qt6-tools-dev qt6-l10n-tools gettext)

@@ -74,13 +74,13 @@
 <context>
     <name>FrmMain</name>
     <message>
-        <location filename="../src/reading/frmmain.cpp" line="+79"/>
+        <location filename="../src/reading/frmmain.cpp" line="+89"/>
         <source>Please Enter Only Alphabet</source>
         <extracomment>A message box: the user typed a key the name box refuses. In a translation the box takes the letters of every script and spaces; digits, punctuation and symbols are refused.</extracomment>
         <translation>يُرجى إدخال حروف فقط</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+41"/>
         <source>Please Enter Your Name</source>
         <extracomment>A message box: the name box is empty when the user asks for a reading.</extracomment>
         <translation>يُرجى إدخال اسمك</translation>
@@ -344,7 +344,7 @@
         <location line="+254"/>
         <source>The Most Popular Online Vellum Discussion Board. Best Resource For Everything Vellum. Visit Tarnwell Now</source>
         <extracomment>A link to the maker&apos;s forum, Tarnwell: bold and underlined, centred, two lines at most in 560 pixels.</extracomment>
-        <translation>أشهر منتدى نقاش عن Vellum على الإنترنت، وأفضل مرجع لكل ما يخص Vellum. ندعوك لزيارة Tarnwell الآن</translation>
+        <translation>أشهر منتدى لبرامج Vellum على الإنترنت: زر Tarnwell الآن</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -477,7 +477,7 @@
         <location line="-48"/>
         <source>The Most Popular Online Vellum Discussion Board. Best Resource For Everything Vellum. Visit Tarnwell Now</source>
         <extracomment>A link to the maker&apos;s forum, Tarnwell: bold and underlined, centred, two lines at most in 480 pixels.</extracomment>
-        <translation>أشهر منتدى نقاش عن Vellum على الإنترنت، وأفضل مرجع لكل ما يخص Vellum. ندعوك لزيارة Tarnwell الآن</translation>
+        <translation>أشهر منتدى لبرامج Vellum على الإنترنت: زر Tarnwell الآن</translation>
     </message>
     <message>
         <location line="+20"/>

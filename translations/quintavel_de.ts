@@ -74,13 +74,13 @@
 <context>
     <name>FrmMain</name>
     <message>
-        <location filename="../src/reading/frmmain.cpp" line="+79"/>
+        <location filename="../src/reading/frmmain.cpp" line="+89"/>
         <source>Please Enter Only Alphabet</source>
         <extracomment>A message box: the user typed a key the name box refuses. In a translation the box takes the letters of every script and spaces; digits, punctuation and symbols are refused.</extracomment>
         <translation>Bitte gib nur Buchstaben ein</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+41"/>
         <source>Please Enter Your Name</source>
         <extracomment>A message box: the name box is empty when the user asks for a reading.</extracomment>
         <translation>Bitte gib deinen Namen ein</translation>

@@ -74,13 +74,13 @@
 <context>
     <name>FrmMain</name>
     <message>
-        <location filename="../src/reading/frmmain.cpp" line="+79"/>
+        <location filename="../src/reading/frmmain.cpp" line="+89"/>
         <source>Please Enter Only Alphabet</source>
         <extracomment>A message box: the user typed a key the name box refuses. In a translation the box takes the letters of every script and spaces; digits, punctuation and symbols are refused.</extracomment>
         <translation>कृपया केवल अक्षर लिखें</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+41"/>
         <source>Please Enter Your Name</source>
         <extracomment>A message box: the name box is empty when the user asks for a reading.</extracomment>
         <translation>कृपया अपना नाम लिखें</translation>
@@ -186,13 +186,13 @@
         <location line="+7"/>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>An offer of a copy of the program under one&apos;s own name, a link. Bold and underlined, centred, at most three lines in a box 399 pixels wide.</extracomment>
-        <translation>घर बैठे बिज़नेस का मौका। अपना इंटरनेट बिज़नेस शुरू करें और ऑनलाइन कमाएँ। यह सॉफ़्टवेयर पूरी तरह अपनी वेबसाइट के ब्रांड के साथ पाएँ। ज़्यादा जानकारी के लिए यहाँ क्लिक करें।</translation>
+        <translation>घर बैठे कमाई का मौका: अपना ऑनलाइन बिज़नेस शुरू करें और यह सॉफ़्टवेयर अपनी वेबसाइट के नाम से पाएँ। जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Quintavel tells you more about your personality based on your choice of fruit. Each fruit has it own personality that is reflected in the choice of the person. This software is owned by Vellum Softwares.</source>
         <extracomment>The About window&apos;s description: three lines at most in a box 425 pixels wide.</extracomment>
-        <translation>Quintavel आपके चुने हुए फल के आधार पर आपके व्यक्तित्व के बारे में बताता है। हर फल का अपना स्वभाव है, जो चुनने वाले की पसंद में झलकता है। यह सॉफ़्टवेयर Vellum Softwares का है।</translation>
+        <translation>Quintavel आपके चुने फल से आपका स्वभाव बताता है, क्योंकि हर फल का अपना स्वभाव होता है। यह सॉफ़्टवेयर Vellum Softwares का है।</translation>
     </message>
     <message>
         <location line="+8"/>

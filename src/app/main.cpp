@@ -31,7 +31,7 @@ int main(int argc, char *argv[]) {
     fonts.applicationReady();
     // The application ends only through ExitApplication, never because a window closed.
     app.setQuitOnLastWindowClosed(false);
-    Appearance::apply(app);
+    Appearance::apply(app, translations.language());
     fonts.configurationRead();
     Forms::frmStartup();
     const int status = app.exec();

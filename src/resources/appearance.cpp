@@ -17,12 +17,33 @@
 
 namespace Appearance {
 
-void apply(QApplication &app) {
+namespace {
+
+// The faces of the language's own script that come ahead of the families the windows name.
+QStringList &facesAhead() {
+    static QStringList faces;
+    return faces;
+}
+
+} // namespace
+
+void apply(QApplication &app, const QString &language) {
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(fusion);
     // A font that still names a missing family finds its stand-ins through Qt.
     for (const FontStandIns::StandIns &entry : FontStandIns::all())
         QFont::insertSubstitutions(entry.family, entry.closest);
+    const FontStandIns::ScriptFaces faces = FontStandIns::facesFor(language);
+    facesAhead() = faces.ahead;
+    // Qt looks for the characters a face lacks in its substitutes first, and only then in the
+    // faces the desktop prefers.
+    if (!faces.behind.isEmpty()) {
+        QStringList families = {app.font().family()};
+        for (const FontStandIns::StandIns &entry : FontStandIns::all())
+            families << entry.family << entry.closest;
+        for (const QString &family : families)
+            QFont::insertSubstitutions(family, faces.behind);
+    }
 }
 
 InstalledFamilies::InstalledFamilies(QWidget *window) : m_window(window) {
@@ -32,7 +53,8 @@ InstalledFamilies::InstalledFamilies(QWidget *window) : m_window(window) {
 bool InstalledFamilies::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_window && event->type() == QEvent::StyleChange) {
         const QString sheet = m_window->styleSheet();
-        const QString named = FontStandIns::renamed(sheet, FontStandIns::here());
+        const QString named = FontStandIns::withFacesAhead(
+            FontStandIns::renamed(sheet, FontStandIns::here()), facesAhead());
         if (named != sheet)
             m_window->setStyleSheet(named);
     }

@@ -9,8 +9,10 @@ class QWidget;
 namespace Appearance {
 
 // One look on every desktop: the Fusion style, and the Windows font families the windows
-// name mapped to close families when they are not installed.
-void apply(QApplication &app);
+// name mapped to close families when they are not installed. A character none of those faces
+// draws comes from a face of the language shown ("ja"; empty for English) where it has one of
+// its own.
+void apply(QApplication &app, const QString &language = {});
 
 // While a window is built from its description, the style sheet the description gives it names
 // the installed stand-ins of the families that are missing. The description sets the sheet on

@@ -1,6 +1,7 @@
 #include "resources/fontstandins.h"
 
 #include <QFontDatabase>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace FontStandIns {
@@ -36,6 +37,34 @@ const QList<StandIns> &all() {
          {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
     };
     return table;
+}
+
+ScriptFaces facesFor(const QString &language) {
+    if (language == QLatin1StringView("ar"))
+        return {{QStringLiteral("Noto Sans Arabic UI")}, {}};
+    if (language == QLatin1StringView("hi"))
+        return {{QStringLiteral("Noto Sans Devanagari UI")},
+                {QStringLiteral("Noto Sans Devanagari"), QStringLiteral("Lohit Devanagari")}};
+    if (language == QLatin1StringView("ja"))
+        return {{},
+                {QStringLiteral("IPAexGothic"), QStringLiteral("IPAPGothic"),
+                 QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")}};
+    if (language == QLatin1StringView("zh_CN"))
+        return {{},
+                {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
+                 QStringLiteral("WenQuanYi Zen Hei")}};
+    return {};
+}
+
+QString withFacesAhead(QString styleSheet, const QStringList &faces) {
+    if (faces.isEmpty())
+        return styleSheet;
+    // The windows' style sheets quote nothing but font families.
+    QString ahead;
+    for (const QString &face : faces)
+        ahead += quoted(face) + QStringLiteral(", ");
+    static const QRegularExpression family(QStringLiteral("(\"[^\"]*\")"));
+    return styleSheet.replace(family, ahead + QStringLiteral("\\1"));
 }
 
 QList<Rename> choose(const std::function<bool(const QString &family)> &installed) {

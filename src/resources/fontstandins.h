@@ -26,6 +26,22 @@ struct Rename {
     bool operator==(const Rename &) const = default;
 };
 
+// The faces that draw a language's own script in the windows, most wanted first. A face of the
+// script alone comes ahead of the families the windows name, so that it draws every character it
+// has while Latin keeps its families: Noto's faces for interfaces keep their signs and marks
+// within a line, where DejaVu Sans's Arabic and most Devanagari faces reach past it. A face that
+// draws Latin too only stands in for the characters the families lack: one Han character takes
+// different forms in Japanese and in Chinese, and a face made for one language draws the other's
+// characters in its own forms.
+struct ScriptFaces {
+    QStringList ahead;
+    QStringList behind;
+};
+ScriptFaces facesFor(const QString &language);
+
+// The style sheet with the faces given ahead of every family it names.
+QString withFacesAhead(QString styleSheet, const QStringList &faces);
+
 // The renames for the families that are not installed and have a stand-in that is. A family
 // with no stand-in installed keeps its name, and Qt looks for a face as it would.
 QList<Rename> choose(const std::function<bool(const QString &family)> &installed);

@@ -9,8 +9,12 @@
 #include "outreach/frmfarewell.h"
 #include "reading/frmdisplay.h"
 #include "reading/frmmain.h"
+#include "resources/appearance.h"
 #include "resources/fontstandins.h"
 
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
 #include <memory>
 
 using namespace TestSupport;
@@ -50,6 +54,38 @@ private slots:
                 missing << widget->objectName() + QStringLiteral(": ") + family;
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+    }
+
+    // Japanese draws the Han characters in a Japanese face and Chinese in a Chinese one, Hindi
+    // and Arabic their letters in faces that keep them within the line, whatever faces the
+    // desktop prefers.
+    void scriptsInTheLanguagesOwnFaces_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("face");
+        QTest::newRow("ja") << "ja" << "直骨" << "IPAexGothic";
+        QTest::newRow("zh_CN") << "zh_CN" << "直骨" << "WenQuanYi Micro Hei";
+        QTest::newRow("hi") << "hi" << "किरण" << "Noto Sans Devanagari UI";
+        QTest::newRow("ar") << "ar" << "علا" << "Noto Sans Arabic UI";
+    }
+    void scriptsInTheLanguagesOwnFaces() {
+        QFETCH(QString, language);
+        QFETCH(QString, text);
+        QFETCH(QString, face);
+        for (const QString &family : QFont::substitutions())
+            QFont::removeSubstitutions(family);
+        Appearance::apply(*qApp, language);
+        endApplication();
+        startApplication();
+        Forms::frmMain().ensurePolished();
+        const QFont font = Forms::frmMain().ui.Label2->font();
+        QTextLayout layout(text, font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        QCOMPARE(layout.glyphRuns().value(0).rawFont().familyName().toCaseFolded(),
+                 QRawFont::fromFont(QFont(face)).familyName().toCaseFolded());
+        Appearance::apply(*qApp);
     }
 };
 

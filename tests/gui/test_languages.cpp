@@ -15,6 +15,7 @@
 #include "reading/frmdisplay.h"
 #include "reading/frmmain.h"
 #include "reading/fruitcatalogue.h"
+#include "resources/appearance.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -36,6 +37,10 @@ std::unique_ptr<Translations> speak(const QString &language) {
             ? std::make_unique<Translations>(QStringList{QStringLiteral("C")}, "C.UTF-8")
             : std::make_unique<Translations>(QStringList{language}, (language + ".UTF-8").toUtf8());
     translations->install();
+    // The faces the language's script is drawn in, as start-up chooses them.
+    for (const QString &family : QFont::substitutions())
+        QFont::removeSubstitutions(family);
+    Appearance::apply(*qApp, language);
     return translations;
 }
 
@@ -173,6 +178,10 @@ private slots:
         FrmAbout about(&display);
         found << misfits(about, QStringLiteral("About window"));
         about.close();
+        // The hand-over made the farewell window, hidden, with a message drawn then: each
+        // message needs a window of its own.
+        Forms::frmFarewell().close();
+        settle();
         for (int message = 0; message < 4; ++message) {
             Random::setSource([message] { return (message + 0.5) / 4; });
             FrmFarewell &farewell = Forms::frmFarewell();

@@ -60,7 +60,7 @@ expected=(./usr/games/quintavel "./usr/share/applications/$id.desktop"
     "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man6/quintavel.6.gz
     ./usr/share/doc/quintavel/copyright ./usr/share/doc/quintavel/changelog.Debian.gz
     ./usr/share/lintian/overrides/quintavel)
-for language in de es fr pt_BR; do
+for language in de es fr pt_BR ar hi ja ru zh_CN; do
     expected+=("./usr/share/man/$language/man6/quintavel.6.gz")
 done
 for size in 32 48 64 128 256; do
@@ -72,7 +72,7 @@ files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 $(diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$files"))"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && $2 != "root/root" { bad = 1 } END { exit bad }' ||
     fail "files in the package are not owned by root"
-pass "the package holds the program, its manual page in five languages, copyright, changelog, lintian overrides, the entry, the metainfo and five icons of $id"
+pass "the package holds the program, its manual page in ten languages, copyright, changelog, lintian overrides, the entry, the metainfo and five icons of $id"
 
 # Lintian, pedantic, with informational tags: every tag it shows fails, so an informational one
 # stays only with an override that says why. Lintian checks the binary's hardening but for the

@@ -13,7 +13,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRawFont>
+#include <QImage>
+#include <QPainter>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTextLayout>
@@ -183,10 +184,13 @@ QString drawnText(const QString &caption) {
 }
 
 // A text as a font draws it, in lines of the width given (on one line when 0): whether a
-// character has no glyph in the font nor in any of its fallbacks, and how far the glyphs reach
-// past the lines that hold them (Devanagari's signs above the line, Arabic's marks below it).
+// character has no glyph in the font nor in any of its fallbacks, the height of its lines,
+// which grow for a fallback face's taller letters, and how far what it draws reaches past them:
+// Devanagari's signs above the line, Arabic's marks above and below it. A pixel counts as drawn
+// from a quarter of its coverage on.
 struct Drawn {
     bool missingGlyph = false;
+    int height = 0;
     QMargins beyondLines;
 };
 Drawn drawn(const QString &text, const QFont &font, int width = 0) {
@@ -203,23 +207,31 @@ Drawn drawn(const QString &text, const QFont &font, int width = 0) {
     }
     layout.endLayout();
     Drawn result;
-    QRectF ink;
-    for (const QGlyphRun &run : layout.glyphRuns()) {
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> at = run.positions();
-        for (qsizetype i = 0; i < glyphs.size(); ++i) {
-            result.missingGlyph |= glyphs[i] == 0;
-            ink |= run.rawFont().boundingRect(glyphs[i]).translated(at[i]);
-        }
+    result.height = qCeil(height);
+    for (const QGlyphRun &run : layout.glyphRuns())
+        result.missingGlyph |= run.glyphIndexes().contains(0);
+
+    constexpr int margin = 16;
+    const QSize lines(qCeil(width > 0 ? width : layout.maximumWidth()), result.height);
+    QImage canvas(lines + QSize(2 * margin, 2 * margin), QImage::Format_Grayscale8);
+    canvas.fill(Qt::black);
+    {
+        QPainter painter(&canvas);
+        painter.setPen(Qt::white);
+        layout.draw(&painter, QPointF(margin, margin));
     }
-    // A glyph's box is rounded out to whole pixels; a pixel's fringe past the line is no clip.
-    const auto beyond = [](qreal by) { return qCeil(std::max(0.0, by - 1)); };
-    if (!ink.isEmpty()) {
-        const QRectF lines(0, 0, layout.boundingRect().width(), height);
-        result.beyondLines =
-            QMargins(beyond(lines.left() - ink.left()), beyond(lines.top() - ink.top()),
-                     beyond(ink.right() - lines.right()), beyond(ink.bottom() - lines.bottom()));
+    QRect ink;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const uchar *row = canvas.constScanLine(y);
+        for (int x = 0; x < canvas.width(); ++x)
+            if (row[x] >= 64)
+                ink |= QRect(x - margin, y - margin, 1, 1);
     }
+    // Across, a line's ends are where its advances end, as before.
+    if (!ink.isEmpty())
+        result.beyondLines = QMargins(0, std::max(0, -ink.top()), 0,
+                                      std::max(0, ink.bottom() + 1 - lines.height()));
+    if (qEnvironmentVariableIsSet("DBG_INK") && !result.beyondLines.isNull()) qDebug() << text.left(15) << font.family() << font.pixelSize() << font.underline() << result.beyondLines << ink << lines;
     return result;
 }
 
@@ -250,7 +262,8 @@ QRect textArea(const QWidget *widget) {
     const auto [text, wrapWidth] = shownText(widget);
     if (text.isEmpty())
         return {};
-    const QMargins beyond = drawn(text, widget->font(), wrapWidth).beyondLines;
+    const Drawn lines = drawn(text, widget->font(), wrapWidth);
+    const QMargins beyond = lines.beyondLines;
     // A label aligns its text by the text's own direction, a box by its content's.
     const bool rightToLeft = text.isRightToLeft();
     if (const auto *label = qobject_cast<const QLabel *>(widget)) {
@@ -258,16 +271,18 @@ QRect textArea(const QWidget *widget) {
             rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, label->alignment()));
         const int flags = align | (label->wordWrap() ? Qt::TextWordWrap : 0);
         const QRect area = label->wordWrap() ? QRect(0, 0, label->width(), 1 << 20) : label->rect();
-        QRect lines = metrics.boundingRect(area, flags, text);
+        QRect held = metrics.boundingRect(area, flags, text);
         if (label->wordWrap())
-            lines.moveTop(0);
-        return lines + beyond;
+            held.moveTop(0);
+        return held + beyond;
     }
     // A button's text is centred between its borders; a box's text and a frame's title start
-    // a few pixels in from the side they are read from.
+    // a few pixels in from the side they are read from, a box's in its middle and a frame's
+    // title at its top.
     const int width = metrics.horizontalAdvance(text);
+    const int middle = (widget->height() - lines.height) / 2;
     if (qobject_cast<const QPushButton *>(widget))
-        return QRect((widget->width() - width) / 2, 0, width, widget->height()) + beyond;
+        return QRect((widget->width() - width) / 2, middle, width, lines.height) + beyond;
     if (qobject_cast<const QLineEdit *>(widget))
         return fromReadingSide(widget, rightToLeft, 3, width, widget->height());
     if (const auto *box = qobject_cast<const QPlainTextEdit *>(widget)) {

@@ -58,7 +58,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     translations.install();
     app.setQuitOnLastWindowClosed(false);
-    Appearance::apply(app);
+    Appearance::apply(app, translations.language());
     modHelp::setProcessEnd([] {});
     // Every draw lands in the same place: the offer and the support message are the same in
     // every run.
@@ -100,7 +100,10 @@ int main(int argc, char *argv[]) {
     ok &= save(*about, out, QStringLiteral("about"));
     delete about;
 
-    // Each of the four support messages, in a window of its own; leaving it ends the rest.
+    // Each of the four support messages, in a window of its own; leaving it ends the rest. The
+    // hand-over made the farewell window with a message drawn then.
+    Forms::frmFarewell().close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (int message = 0; message < 4; ++message) {
         Random::setSource([message] { return (message + 0.5) / 4; });
         FrmFarewell &farewell = Forms::frmFarewell();
