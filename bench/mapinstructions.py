@@ -2,6 +2,7 @@
 """Instructions from exec to the first map: Quintavel against the bare Qt Widgets window.
 
     bench/mapinstructions.py [--runs N] [QUINTAVEL [BARE_WINDOW]]
+    bench/mapinstructions.py --language ja [--runs N] [--keep DIR] [QUINTAVEL]
 
 Wall time on a shared machine drifts from run to run; an instruction count does not. Each run
 starts one program under valgrind's callgrind on a private Xvfb, in the directories
@@ -11,6 +12,8 @@ clock; the program is then ended. Counted are the instructions of every thread o
 from its first one (the dynamic loader) on. It prints each program's count and their
 difference; with --runs above 1 it prints the smallest and largest count too, which tells
 whether anything but the program itself (the font cache, the environment) moved the figure.
+With --language, Quintavel in that language is counted against Quintavel in English, and --keep
+keeps each program's callgrind output in DIR for callgrind_annotate.
 """
 
 import argparse
@@ -38,8 +41,9 @@ def callgrind_total(path):
     sys.exit("no total in %s" % path)
 
 
-def count_once(program, watch, env):
-    """Instructions from exec to the handling of the first map, in millions."""
+def count_once(program, watch, env, keep=None):
+    """Instructions from exec to the handling of the first map, in millions; with keep, the
+    callgrind output is copied there."""
     with fresh_runtime(env) as env, tempfile.TemporaryDirectory() as private:
         out = os.path.join(private, "callgrind.out")
         watch.drain()
@@ -56,7 +60,10 @@ def count_once(program, watch, env):
                 dumps = sorted(glob.glob(out + ".*"))
                 if dumps and os.path.getsize(dumps[0]) > 0:
                     try:
-                        return callgrind_total(dumps[0]) / 1e6
+                        total = callgrind_total(dumps[0]) / 1e6
+                        if keep:
+                            shutil.copy(dumps[0], keep)
+                        return total
                     except SystemExit:
                         pass
                 time.sleep(0.05)
@@ -69,7 +76,13 @@ def count_once(program, watch, env):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--runs", type=int, default=1, help="counted runs of each program")
+    parser.add_argument("--language", help="count Quintavel in this language against English")
+    parser.add_argument("--keep", help="a folder for each program's callgrind output")
     args, programs = parse_programs(parser)
+    labels = {"bare": "bare Qt window", "quintavel": "Quintavel"}
+    if args.language:
+        programs["bare"] = programs["quintavel"]
+        labels = {"bare": "Quintavel, en", "quintavel": "Quintavel, " + args.language}
     if shutil.which("valgrind") is None:
         sys.exit("valgrind is needed")
 
@@ -79,21 +92,24 @@ def main():
         watch = MapWatch(name)
         counts = {}
         for key, program in programs.items():
-            env = program_environment(name, work, key)
+            env = program_environment(name, work, key,
+                                      args.language if key == "quintavel" else None)
             run_once(program, watch, env, 0)
-            counts[key] = [count_once(program, watch, env) for _ in range(args.runs)]
+            keep = os.path.join(args.keep, key + ".callgrind") if args.keep else None
+            counts[key] = [count_once(program, watch, env, keep) for _ in range(args.runs)]
     finally:
         xvfb.terminate()
         xvfb.wait()
         shutil.rmtree(work, ignore_errors=True)
 
     print("callgrind, exec to the map of the first window, %d run(s) of each" % args.runs)
-    for key, label in (("bare", "bare Qt window"), ("quintavel", "Quintavel")):
+    for key, label in labels.items():
         values = counts[key]
         spread = "" if len(values) == 1 else "   (%.1fM to %.1fM)" % (min(values), max(values))
         print("%-15s %6.1fM instructions%s" % (label, min(values), spread))
     bare, app = min(counts["bare"]), min(counts["quintavel"])
-    print("Quintavel - bare: %.1fM more, %.2f times as many" % (app - bare, app / bare))
+    print("%s - %s: %.1fM more, %.2f times as many"
+          % (labels["quintavel"], labels["bare"], app - bare, app / bare))
 
 
 if __name__ == "__main__":

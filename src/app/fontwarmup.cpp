@@ -1,5 +1,6 @@
 #include "app/fontwarmup.h"
 
+#include "resources/appearance.h"
 #include "resources/fontstandins.h"
 
 #include <fontconfig/fontconfig.h>
@@ -13,8 +14,10 @@ FontWarmUp::FontWarmUp() {
             [ready = m_ready.get_future(), configured = std::move(configured)]() mutable {
                 FcInit();
                 configured.set_value();
-                if (ready.get())
+                if (ready.get()) {
                     FontStandIns::here();
+                    Appearance::prepareLanguageFaces();
+                }
             });
     } catch (const std::system_error &) {
         // Without a thread Qt reads the fonts itself when a window first needs one.

@@ -2,6 +2,7 @@
 
 #include "resources/clicklabel.h"
 #include "resources/fontstandins.h"
+#include "resources/texts.h"
 #include "resources/windowframe.h"
 
 #include <QApplication>
@@ -9,20 +10,60 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QLayout>
+#include <QMutex>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 namespace Appearance {
 
 namespace {
 
-// The faces of the language's own script that come ahead of the families the windows name.
-QStringList &facesAhead() {
-    static QStringList faces;
+// The faces of the language shown, and the one of them that draws its script alone in the
+// windows once it is known.
+struct LanguageFaces {
+    FontStandIns::ScriptFaces wanted;
+    std::optional<QString> alone;
+};
+LanguageFaces &languageFaces() {
+    static LanguageFaces faces;
     return faces;
+}
+
+// Chosen when it is first needed, by when the font database is filled: by the font thread or
+// by the first window.
+QString faceAlone() {
+    static QMutex choosing;
+    const QMutexLocker lock(&choosing);
+    LanguageFaces &faces = languageFaces();
+    if (!faces.alone) {
+        faces.alone = QString();
+        for (const QString &face : std::as_const(faces.wanted.faces))
+            if (faces.wanted.scriptAlone && FontStandIns::installed(face)) {
+                faces.alone = face;
+                break;
+            }
+    }
+    return *faces.alone;
+}
+
+// The families the windows' texts are drawn in.
+QStringList windowFamilies() {
+    if (const QString face = faceAlone(); !face.isEmpty())
+        return {face};
+    QStringList families;
+    for (const FontStandIns::StandIns &entry : FontStandIns::all()) {
+        QString family = entry.family;
+        for (const FontStandIns::Rename &rename : FontStandIns::here())
+            if (rename.from == entry.family)
+                family = rename.to;
+        families << family;
+    }
+    return families;
 }
 
 } // namespace
@@ -34,15 +75,30 @@ void apply(QApplication &app, const QString &language) {
     for (const FontStandIns::StandIns &entry : FontStandIns::all())
         QFont::insertSubstitutions(entry.family, entry.closest);
     const FontStandIns::ScriptFaces faces = FontStandIns::facesFor(language);
-    facesAhead() = faces.ahead;
-    // Qt looks for the characters a face lacks in its substitutes first, and only then in the
+    languageFaces() = LanguageFaces{faces, std::nullopt};
+    // Qt looks for the characters a family lacks in its substitutes first, and only then in the
     // faces the desktop prefers.
-    if (!faces.behind.isEmpty()) {
+    if (!faces.scriptAlone && !faces.faces.isEmpty()) {
         QStringList families = {app.font().family()};
         for (const FontStandIns::StandIns &entry : FontStandIns::all())
             families << entry.family << entry.closest;
-        for (const QString &family : families)
-            QFont::insertSubstitutions(family, faces.behind);
+        for (const QString &family : std::as_const(families))
+            QFont::insertSubstitutions(family, faces.faces);
+    }
+}
+
+void prepareLanguageFaces() {
+    if (languageFaces().wanted.faces.isEmpty())
+        return;
+    const QString sample = Texts::get(QStringLiteral("main-intro"));
+    QList<QFont> fonts = {QGuiApplication::font()};
+    for (const QString &family : windowFamilies())
+        fonts << QFont(family);
+    for (const QFont &font : std::as_const(fonts)) {
+        QTextLayout layout(sample, font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
     }
 }
 
@@ -53,8 +109,9 @@ InstalledFamilies::InstalledFamilies(QWidget *window) : m_window(window) {
 bool InstalledFamilies::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_window && event->type() == QEvent::StyleChange) {
         const QString sheet = m_window->styleSheet();
-        const QString named = FontStandIns::withFacesAhead(
-            FontStandIns::renamed(sheet, FontStandIns::here()), facesAhead());
+        const QString face = faceAlone();
+        const QString named = face.isEmpty() ? FontStandIns::renamed(sheet, FontStandIns::here())
+                                             : FontStandIns::allFamiliesAs(sheet, face);
         if (named != sheet)
             m_window->setStyleSheet(named);
     }

@@ -9,10 +9,16 @@ class QWidget;
 namespace Appearance {
 
 // One look on every desktop: the Fusion style, and the Windows font families the windows
-// name mapped to close families when they are not installed. A character none of those faces
-// draws comes from a face of the language shown ("ja"; empty for English) where it has one of
-// its own.
+// name mapped to close families when they are not installed. In a language with faces of its
+// own script ("ja"; empty for English), the first of them installed draws the windows' texts,
+// and the desktop's faces the letters it lacks.
 void apply(QApplication &app, const QString &language = {});
+
+// In a language with faces of its own script, lays out its introduction once in the face that
+// draws the windows and in the application's font, so that Qt has looked up the faces it falls
+// back on for the letters they lack before the first window asks. The start-up's font thread
+// does it once apply() is done, while the windows are built.
+void prepareLanguageFaces();
 
 // While a window is built from its description, the style sheet the description gives it names
 // the installed stand-ins of the families that are missing. The description sets the sheet on

@@ -41,30 +41,24 @@ const QList<StandIns> &all() {
 
 ScriptFaces facesFor(const QString &language) {
     if (language == QLatin1StringView("ar"))
-        return {{QStringLiteral("Noto Sans Arabic UI")}, {}};
+        return {{QStringLiteral("Noto Sans Arabic UI")}, true};
     if (language == QLatin1StringView("hi"))
-        return {{QStringLiteral("Noto Sans Devanagari UI")},
-                {QStringLiteral("Noto Sans Devanagari"), QStringLiteral("Lohit Devanagari")}};
+        return {{QStringLiteral("Noto Sans Devanagari UI")}, true};
     if (language == QLatin1StringView("ja"))
-        return {{},
-                {QStringLiteral("IPAexGothic"), QStringLiteral("IPAPGothic"),
-                 QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")}};
+        return {{QStringLiteral("IPAexGothic"), QStringLiteral("IPAPGothic"),
+                 QStringLiteral("Noto Sans CJK JP")},
+                false};
     if (language == QLatin1StringView("zh_CN"))
-        return {{},
-                {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
-                 QStringLiteral("WenQuanYi Zen Hei")}};
+        return {{QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
+                 QStringLiteral("WenQuanYi Zen Hei")},
+                false};
     return {};
 }
 
-QString withFacesAhead(QString styleSheet, const QStringList &faces) {
-    if (faces.isEmpty())
-        return styleSheet;
+QString allFamiliesAs(QString styleSheet, const QString &face) {
     // The windows' style sheets quote nothing but font families.
-    QString ahead;
-    for (const QString &face : faces)
-        ahead += quoted(face) + QStringLiteral(", ");
-    static const QRegularExpression family(QStringLiteral("(\"[^\"]*\")"));
-    return styleSheet.replace(family, ahead + QStringLiteral("\\1"));
+    static const QRegularExpression family(QStringLiteral("\"[^\"]*\""));
+    return styleSheet.replace(family, quoted(face));
 }
 
 QList<Rename> choose(const std::function<bool(const QString &family)> &installed) {

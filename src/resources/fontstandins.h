@@ -26,21 +26,21 @@ struct Rename {
     bool operator==(const Rename &) const = default;
 };
 
-// The faces that draw a language's own script in the windows, most wanted first. A face of the
-// script alone comes ahead of the families the windows name, so that it draws every character it
-// has while Latin keeps its families: Noto's faces for interfaces keep their signs and marks
-// within a line, where DejaVu Sans's Arabic and most Devanagari faces reach past it. A face that
-// draws Latin too only stands in for the characters the families lack: one Han character takes
-// different forms in Japanese and in Chinese, and a face made for one language draws the other's
-// characters in its own forms.
+// The faces that draw a language's own script in the windows, most wanted first; none where the
+// families the windows name draw it well. Noto's faces for interfaces keep Arabic's marks and
+// Devanagari's signs within a line, where DejaVu Sans's Arabic and most Devanagari faces reach
+// past it and lose their tops: faces of a script alone, which take the families' place while
+// Qt finds Latin in the desktop's faces. One Han character takes different forms in Japanese
+// and in Chinese, and a face made for one language draws the other's characters in its own
+// forms: faces that draw Latin too, which stand in for the characters the families lack.
 struct ScriptFaces {
-    QStringList ahead;
-    QStringList behind;
+    QStringList faces;
+    bool scriptAlone = false;
 };
 ScriptFaces facesFor(const QString &language);
 
-// The style sheet with the faces given ahead of every family it names.
-QString withFacesAhead(QString styleSheet, const QStringList &faces);
+// The style sheet with every family it names replaced by the face given.
+QString allFamiliesAs(QString styleSheet, const QString &face);
 
 // The renames for the families that are not installed and have a stand-in that is. A family
 // with no stand-in installed keeps its name, and Qt looks for a face as it would.

@@ -8,13 +8,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QImage>
-#include <QPainter>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTextLayout>
@@ -229,9 +229,11 @@ Drawn drawn(const QString &text, const QFont &font, int width = 0) {
     }
     // Across, a line's ends are where its advances end, as before.
     if (!ink.isEmpty())
-        result.beyondLines = QMargins(0, std::max(0, -ink.top()), 0,
-                                      std::max(0, ink.bottom() + 1 - lines.height()));
-    if (qEnvironmentVariableIsSet("DBG_INK") && !result.beyondLines.isNull()) qDebug() << text.left(15) << font.family() << font.pixelSize() << font.underline() << result.beyondLines << ink << lines;
+        result.beyondLines =
+            QMargins(0, std::max(0, -ink.top()), 0, std::max(0, ink.bottom() + 1 - lines.height()));
+    if (qEnvironmentVariableIsSet("DBG_INK") && !result.beyondLines.isNull())
+        qDebug() << text.left(15) << font.family() << font.pixelSize() << font.underline()
+                 << result.beyondLines << ink << lines;
     return result;
 }
 
