@@ -7,6 +7,8 @@
 #
 #   tools/orca-reading.sh [path/to/quintavel]      (default: build/release/bin/quintavel)
 #
+# The program and Orca speak the caller's language: LANGUAGE=hi LANG=hi_IN.UTF-8 tools/...
+#
 # Missing Debian packages are installed first.
 set -euo pipefail
 tools=$(cd "$(dirname "$0")" && pwd)
@@ -14,7 +16,12 @@ tools=$(cd "$(dirname "$0")" && pwd)
     pulseaudio openbox at-spi2-core dbus-daemon dbus-bin xvfb xauth xdotool x11-utils \
     x11-xserver-utils python3 python3-xlib
 export QUINTAVEL_SITE=none # the pages opened are only written down
-source "$tools/../tests/e2e/lib.sh" "$(realpath "${1:-$tools/../build/release/bin/quintavel}")"
+speak=(LANGUAGE="${LANGUAGE:-}" LANG="${LANG:-C.UTF-8}")
+program=$(realpath "${1:-$tools/../build/release/bin/quintavel}")
+# The windows' titles, as the program was built.
+: "${QUINTAVEL_CAPTION:=$(grep -aom1 'Quintavel v[0-9][0-9.]*[0-9]' "$program" || true)}"
+export QUINTAVEL_CAPTION
+source "$tools/../tests/e2e/lib.sh" "$program"
 [ -x "$APP" ] || fail "no program at $APP: build it first"
 
 start_accessibility_bus
@@ -28,7 +35,8 @@ start_service speech-dispatcher --run-single --timeout 0 --log-dir "$WORK"
 # Orca writes its debug log as a file does, in blocks, unless the log is a terminal: it writes to
 # the terminal of `script`, which hands each line on to the log file at once.
 : >"$WORK/orca.debug"
-start_service script -q -f -e -c "orca --replace --debug-file /dev/stdout" "$WORK/orca.debug"
+start_service env "${speak[@]}" script -q -f -e -c "orca --replace --debug-file /dev/stdout" \
+    "$WORK/orca.debug"
 said() { # what Orca has said so far, one thing a line, without the voice it said it in
     tr -d '\r' <"$WORK/orca.debug" | grep -a ' - SPEECH OUTPUT: ' |
         sed -E "s/^.* - SPEECH OUTPUT: //; s/ ?\{[^{}]*\}\$//"
@@ -73,7 +81,7 @@ opens() { # width, what the user does, keys: as step, for keys that bring that w
     report "$what"
 }
 
-start_app
+start_program "$APP" "${speak[@]}"
 app=$LAST_PID
 window_focused 496
 report "Quintavel starts; the focus lies on the unseen Exit button"
