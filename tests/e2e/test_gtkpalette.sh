@@ -4,6 +4,8 @@
 # needs an X server to read its theme from.
 . "$(dirname "$0")/lib.sh"
 
-QT_QPA_PLATFORM=offscreen QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark \
-    "$(dirname "$APP")/test_palettes" || fail "a window changed its look under GTK's dark theme"
+# GTK's accessibility bridge, which has nothing to do with colours, stays out: it keeps a block
+# for the life of the process that the sanitizer build's leak check reports.
+NO_AT_BRIDGE=1 QT_QPA_PLATFORM=offscreen QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark \
+    "$(dirname "$APP")/test_palettes" || fail "test_palettes failed under GTK's dark theme"
 pass "every window keeps its look under GTK's dark Adwaita"
