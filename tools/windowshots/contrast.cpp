@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -42,8 +44,16 @@ QList<Caption> captionsOf(QWidget *widget) {
         return {{name, box->text(), all, [box](const QString &t) { box->setText(t); }}};
     if (auto *box = qobject_cast<QPlainTextEdit *>(widget))
         return {{name, box->toPlainText(), all, [box](const QString &t) { box->setPlainText(t); }}};
-    if (auto *frame = qobject_cast<QGroupBox *>(widget))
-        return {{name, frame->title(), all, [frame](const QString &t) { frame->setTitle(t); }}};
+    // A frame's title only: the blanks' title, a little wider, covers more of the frame's border.
+    if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
+        QStyleOptionGroupBox title;
+        title.initFrom(frame);
+        title.text = frame->title();
+        title.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect place = frame->style()->subControlRect(QStyle::CC_GroupBox, &title,
+                                                           QStyle::SC_GroupBoxLabel, frame);
+        return {{name, frame->title(), place, [frame](const QString &t) { frame->setTitle(t); }}};
+    }
     // A menu's items move as one of them changes width; each is looked at in its own place.
     const auto *bar = qobject_cast<QMenuBar *>(widget);
     const auto *menu = qobject_cast<QMenu *>(widget);
@@ -84,8 +94,8 @@ QString Text::describe() const {
         .arg(large ? QStringLiteral(" (large)") : QString());
 }
 
-// The letters are the pixels that change when the text gives way to blanks at least as wide
-// (so that a frame's title keeps its background). Their colour is that of the pixel that stands
+// The letters are the pixels that change when the text gives way to blanks at least as wide,
+// so that a frame's title keeps its background. Their colour is that of the pixel that stands
 // out most from what was behind it: the others are its edges, blended into the background.
 QList<Text> texts(QWidget &window) {
     QList<Text> found;
@@ -117,8 +127,7 @@ QList<Text> texts(QWidget &window) {
             }
             if (boldest == 0)
                 continue;
-            // Behind the letters is what is drawn where they are drawn in their colour; where
-            // the blanks' frame title lies over a little more border, nothing of it counts.
+            // Behind the letters is what is drawn where they are drawn in their colour.
             text.widget = caption.name;
             text.ratio = 22;
             for (int y = 0; y < before.height(); ++y) {
