@@ -32,6 +32,8 @@ build_pkgs+=(fonts-noto-ui-core fonts-ipaexfont-gothic fonts-wqy-microhei)
 # and Qt's own translations, which give the message boxes' buttons.
 build_pkgs+=(qt6-tools-dev qt6-l10n-tools gettext)
 test_pkgs+=(qt6-translations-l10n)
+# The palettes test under GTK's dark theme, as a GNOME desktop gives it to Qt programs.
+test_pkgs+=(qt6-gtk-platformtheme)
 # The package test: the package built as Debian builds it, and checked as its archive checks it.
 test_pkgs+=(debhelper lintian)
 

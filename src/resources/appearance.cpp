@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QLayout>
 #include <QMutex>
+#include <QPalette>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
@@ -100,6 +102,78 @@ void prepareLanguageFaces() {
         layout.createLine();
         layout.endLayout();
     }
+}
+
+QPalette windowPalette() {
+    struct Role {
+        QPalette::ColorRole role;
+        QRgb enabled; // active and inactive windows alike
+        QRgb disabled;
+    };
+    static constexpr Role roles[] = {
+        {QPalette::WindowText, 0xff000000, 0xffbebebe},
+        {QPalette::Button, 0xffefefef, 0xffefefef},
+        {QPalette::Light, 0xffffffff, 0xffffffff},
+        {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
+        {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
+        {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},
+        {QPalette::Text, 0xff000000, 0xffbebebe},
+        {QPalette::BrightText, 0xffffffff, 0xffffffff},
+        {QPalette::ButtonText, 0xff000000, 0xffbebebe},
+        {QPalette::Base, 0xffffffff, 0xffefefef},
+        {QPalette::Window, 0xffefefef, 0xffefefef},
+        {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
+        {QPalette::Highlight, 0xff308cc6, 0xff919191},
+        {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
+        {QPalette::Link, 0xff0000ff, 0xff0000ff},
+        {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
+        {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
+        {QPalette::NoRole, 0xff000000, 0xff000000},
+        {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
+        {QPalette::ToolTipText, 0xff000000, 0xff000000},
+        {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+    };
+    // Every role is set, so that nothing of the desktop's palette shows through.
+    QPalette palette;
+    for (const Role &r : roles) {
+        palette.setColor(QPalette::Active, r.role, QColor::fromRgba(r.enabled));
+        palette.setColor(QPalette::Inactive, r.role, QColor::fromRgba(r.enabled));
+        palette.setColor(QPalette::Disabled, r.role, QColor::fromRgba(r.disabled));
+    }
+    return palette;
+}
+
+namespace {
+
+// Fusion, as everywhere else, but every widget it polishes takes the windows' palette before a
+// window's style sheet lays its own colours over it. A widget under a style sheet does not take
+// its parent's palette, only the application's, so a palette set on the window alone would not
+// reach its widgets; the style reaches all of them, and each widget a window makes later.
+class WindowPaletteStyle : public QProxyStyle {
+public:
+    WindowPaletteStyle()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), m_palette(windowPalette()) {
+    }
+    using QProxyStyle::polish;
+    void polish(QWidget *widget) override {
+        QProxyStyle::polish(widget);
+        widget->setPalette(m_palette);
+    }
+
+private:
+    const QPalette m_palette;
+};
+
+} // namespace
+
+// Made with the first window, so that a start that shows no window does no palette work.
+void useWindowPalette(QWidget *window) {
+    static QStyle *const style = [] {
+        QStyle *made = new WindowPaletteStyle;
+        made->setParent(qApp);
+        return made;
+    }();
+    window->setStyle(style);
 }
 
 InstalledFamilies::InstalledFamilies(QWidget *window) : m_window(window) {

@@ -4,6 +4,7 @@
 #include <Qt>
 
 class QApplication;
+class QPalette;
 class QWidget;
 
 namespace Appearance {
@@ -19,6 +20,16 @@ void apply(QApplication &app, const QString &language = {});
 // back on for the letters they lack before the first window asks. The start-up's font thread
 // does it once apply() is done, while the windows are built.
 void prepareLanguageFaces();
+
+// The colours every window is drawn with where its description fixes none (button faces, text
+// boxes, frames, the menu bar and its menus, focus marks): the light ones Qt gives where the
+// desktop sets no palette. The windows were laid out with them, and a dark or high-contrast
+// palette of the desktop would recolour half of each window and leave the other half as it was.
+QPalette windowPalette();
+
+// Gives a window, before its widgets are made, the style that draws it and every widget in it,
+// its menus and message boxes included, with those colours whatever the desktop's palette is.
+void useWindowPalette(QWidget *window);
 
 // While a window is built from its description, the style sheet the description gives it names
 // the installed stand-ins of the families that are missing. The description sets the sheet on
@@ -55,6 +66,7 @@ void centreOnScreen(QWidget *window);
 template <class Window, class Ui>
 void buildFixedWindow(Window *window, Ui &ui, Qt::WindowFlags extra) {
     setFixedWindowFlags(window, extra);
+    useWindowPalette(window);
     {
         InstalledFamilies families(window);
         ui.setupUi(window);

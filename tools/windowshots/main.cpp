@@ -1,48 +1,51 @@
 // windowshots: renders each window of the application as the user sees it, one PNG a state:
-// both offers, the chooser, all twelve readings, the farewell window with each of its four
-// messages, and the About window. The windows speak the user's language (LANGUAGE, LANG).
+// both offers, the menus, the chooser, all twelve readings, the farewell window with each of
+// its four messages, and the About window. The windows speak the user's language (LANGUAGE,
+// LANG).
 //
-//   windowshots <output-dir>
+//   windowshots [--palette NAME] [--contrast] <output-dir>
+//
+// --palette gives the application one of the palettes a desktop may set (dark, black-on-white,
+// white-on-black), under which every window must look as it does under Qt's own. --contrast
+// prints, for every text of each state, its colour, the colour behind it that stands out least,
+// and their contrast ratio (WCAG 2), with "LOW" where it falls short of 4.5 : 1 (3 : 1 for large
+// text).
 //
 // It runs without a screen (QT_QPA_PLATFORM=offscreen is set unless a platform is given) and
 // in a private runtime and configuration directory, so it never meets a running copy.
 
-#include "app/forms.h"
-#include "app/frmstartup.h"
+#include "contrast.h"
+#include "windowstates.h"
+
 #include "app/messagebox.h"
-#include "app/random.h"
 #include "app/shutdown.h"
 #include "app/translations.h"
-#include "outreach/frmabout.h"
-#include "outreach/frmfarewell.h"
-#include "reading/frmdisplay.h"
-#include "reading/frmmain.h"
-#include "reading/fruitcatalogue.h"
 #include "resources/appearance.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 
-namespace {
-
-bool save(QWidget &window, const QString &dir, const QString &name) {
-    QCoreApplication::processEvents();
-    const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
-    if (!window.grab().save(path, "PNG")) {
-        QTextStream(stderr) << "windowshots: cannot write " << path << "\n";
-        return false;
-    }
-    QTextStream(stdout) << path << "\n";
-    return true;
-}
-
-} // namespace
-
 int main(int argc, char *argv[]) {
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: windowshots <output-dir>\n";
+    QString out, paletteName;
+    bool contrast = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--palette") && i + 1 < argc)
+            paletteName = QString::fromLocal8Bit(argv[++i]);
+        else if (arg == QLatin1String("--contrast"))
+            contrast = true;
+        else if (out.isEmpty() && !arg.startsWith(QLatin1Char('-')))
+            out = arg;
+        else {
+            out.clear();
+            break;
+        }
+    }
+    if (out.isEmpty()) {
+        QTextStream(stderr) << "usage: windowshots [--palette NAME] [--contrast] <output-dir>\n";
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -59,59 +62,39 @@ int main(int argc, char *argv[]) {
     translations.install();
     app.setQuitOnLastWindowClosed(false);
     Appearance::apply(app, translations.language());
+    if (!paletteName.isEmpty()) {
+        bool known = false;
+        for (const auto &[name, palette] : WindowStates::desktopPalettes()) {
+            if (name == paletteName) {
+                QApplication::setPalette(palette);
+                known = true;
+            }
+        }
+        if (!known) {
+            QTextStream(stderr) << "windowshots: no palette named " << paletteName << "\n";
+            return 2;
+        }
+    }
     modHelp::setProcessEnd([] {});
-    // Every draw lands in the same place: the offer and the support message are the same in
-    // every run.
-    Random::setSource([] { return 0.3; });
     // No question is asked here: every message box takes its default answer unseen.
     modHelp::setMsgBoxAnswerer([](QMessageBox &box) -> std::optional<QMessageBox::StandardButton> {
         return box.defaultButton() ? box.standardButton(box.defaultButton()) : QMessageBox::Ok;
     });
 
-    const QString out = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(out))
         return 1;
     bool ok = true;
-
-    Forms::frmStartup();
-    FrmMain &main = Forms::frmMain();
-    Forms::frmStartup().CoBrand_Randomize(0.0);
-    ok &= save(main, out, QStringLiteral("main-cobrand"));
-    Forms::frmStartup().CoBrand_Randomize(0.5);
-    ok &= save(main, out, QStringLiteral("main-fullbrand"));
-
-    main.ui.txtFirstName->setText(QStringLiteral("ANN"));
-    main.cmdNext_Click();
-    FrmDisplay &display = Forms::frmDisplay();
-    ok &= save(display, out, QStringLiteral("chooser"));
-    // Thumbnail 8 reached with the keyboard shows its focus mark.
-    display.picSmallFruit(8)->setFocus(Qt::TabFocusReason);
-    ok &= save(display, out, QStringLiteral("chooser-focus"));
-    for (int fruit = 0; fruit < FruitCatalogue::count; ++fruit) {
-        display.picSmallFruit_Click(fruit);
-        QString key = FruitCatalogue::at(fruit)->pictureKey;
-        key.chop(4); // ".jpg"
-        ok &= save(display, out, QStringLiteral("result-") + key);
-    }
-
-    auto *about = new FrmAbout(&display);
-    about->setWindowIcon(Forms::frmStartup().applicationIcon());
-    about->show();
-    ok &= save(*about, out, QStringLiteral("about"));
-    delete about;
-
-    // Each of the four support messages, in a window of its own; leaving it ends the rest. The
-    // hand-over made the farewell window with a message drawn then.
-    Forms::frmFarewell().close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (int message = 0; message < 4; ++message) {
-        Random::setSource([message] { return (message + 0.5) / 4; });
-        FrmFarewell &farewell = Forms::frmFarewell();
-        farewell.show();
-        ok &= save(farewell, out, QStringLiteral("farewell-%1").arg(message));
-        farewell.close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
+    QTextStream printed(stdout);
+    WindowStates::visit([&](QWidget &window, const QString &state) {
+        const QString path = out + QLatin1Char('/') + state + QStringLiteral(".png");
+        if (!window.grab().save(path, "PNG")) {
+            QTextStream(stderr) << "windowshots: cannot write " << path << "\n";
+            ok = false;
+        }
+        printed << path << "\n";
+        for (const Contrast::Text &text :
+             contrast ? Contrast::texts(window) : QList<Contrast::Text>())
+            printed << "  " << (text.readable() ? "" : "LOW ") << text.describe() << "\n";
+    });
     return ok ? 0 : 1;
 }
