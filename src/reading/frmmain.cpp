@@ -13,6 +13,7 @@
 #include "resources/enterkey.h"
 #include "resources/focusannouncement.h"
 #include "resources/texts.h"
+#include "resources/typedonly.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -26,7 +27,7 @@ FrmMain::FrmMain() : SiteLinks(this) {
     Appearance::centreOnScreen(this);
 
     // Only typed keys are filtered, so input methods must not bypass the filter.
-    ui.txtFirstName->setAttribute(Qt::WA_InputMethodEnabled, false);
+    TypedOnly::refuseInputMethods(ui.txtFirstName);
     ui.txtFirstName->installEventFilter(this);
     FocusAnnouncement::comesFirst(ui.txtFirstName);
     ui.cmdExit->setFocus();
@@ -116,7 +117,9 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
         ui.txtFirstName->backspace();
         return true;
     }
-    if (KeyAscii != typed) {
+    // The box types the one character filtered, also of a key whose text is longer (a
+    // compose sequence), as it does of a letter it turns into a capital.
+    if (KeyAscii != typed || (KeyAscii >= 32 && key->text().size() > 1)) {
         ui.txtFirstName->insert(QString(QChar(KeyAscii)));
         return true;
     }
