@@ -3,10 +3,10 @@
 # folder, never into that corpus: $SCRATCH when set (kept between runs), else a temporary one.
 # Findings (crash-*, leak-*, timeout-*) are written to the current folder.
 #
-#   tests/fuzz/run.sh TARGET CORPUS [libFuzzer options: -runs=N, -max_total_time=SECONDS]
+#   tools/fuzz.sh TARGET CORPUS [libFuzzer options: -runs=N, -max_total_time=SECONDS]
 set -eu
 # The leaks of system libraries that the suite leaves out, each with why.
-export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(dirname "$0")/../lsan.supp:print_suppressions=0}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(dirname "$0")/../tests/lsan.supp:print_suppressions=0}"
 # A settings file is written and flushed for each input: in memory it takes no disk's time.
 if [ -w /dev/shm ]; then
     export TMPDIR=/dev/shm
