@@ -4,6 +4,7 @@
 #   tools/setup.sh build     the program, in Release
 #   tools/setup.sh test      the program and its tests, in Release
 #   tools/setup.sh asan      the program and its tests, with the sanitizers (installs nothing)
+#   tools/setup.sh fuzz      the fuzz targets, with clang's libFuzzer and the sanitizers
 #
 # A build folder is configured from its preset when it has none yet and again whenever
 # CMakePresets.json has changed since, so that an edited preset reaches an existing build.
@@ -37,6 +38,10 @@ test_pkgs+=(qt6-gtk-platformtheme)
 # The package test: the package built as Debian builds it, and checked as its archive checks it.
 test_pkgs+=(debhelper lintian)
 
+# The fuzz targets: clang with libFuzzer, and Qt's private headers, through which the language
+# target has Qt read the locale's variables again for each input.
+fuzz_pkgs=(clang-14 libclang-rt-14-dev qt6-base-private-dev)
+
 configure() { # preset
     local dir=build/$1
     if [ ! -f "$dir/build.ninja" ] || [ CMakePresets.json -nt "$dir/CMakeCache.txt" ]; then
@@ -59,8 +64,13 @@ asan)
     configure asan
     cmake --build --preset asan
     ;;
+fuzz)
+    tools/ensure-packages.sh "${build_pkgs[@]}" "${fuzz_pkgs[@]}"
+    configure fuzz
+    cmake --build --preset fuzz
+    ;;
 *)
-    echo "usage: $0 build|test|asan" >&2
+    echo "usage: $0 build|test|asan|fuzz" >&2
     exit 2
     ;;
 esac

@@ -1,6 +1,7 @@
 #include "app/settingsstore.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -39,12 +40,15 @@ QString read(const QString &application, const QString &section, const QString &
 
 void write(const QString &application, const QString &section, const QString &key,
            const QString &text) {
-    QSettings settings(filePath(application), QSettings::IniFormat);
+    const QString path = filePath(application);
+    // The value is all the application keeps, and the file is written anew: nothing else that
+    // a disk, a sync tool or a hand left in it is written back. QSettings, which keeps the
+    // first problem it met, cannot then take a fault of the old file for a failed write.
+    QFile::remove(path);
+    QSettings settings(path, QSettings::IniFormat);
+    settings.clear();
     settings.setValue(address(section, key), text);
     settings.sync();
-    // QSettings keeps the first problem it met: after a format error in the old file a failed
-    // write would look the same, so a write counts as kept only when no problem was met at
-    // all. A file of garbage is rewritten whole all the same, and the next start finds it sound.
     if (settings.status() != QSettings::NoError)
         throw Error("the settings were not kept");
 }

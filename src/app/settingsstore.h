@@ -26,8 +26,9 @@ QString filePath(const QString &application);
 // The text under the key; the empty text when the key is absent. Throws Error when the store
 // cannot be read.
 QString read(const QString &application, const QString &section, const QString &key);
-// Writes the text and flushes it to the file at once, so that it survives the process being
-// killed right after. Throws Error when the file could not be written.
+// Writes the text as the application's one setting, in a file of its own that holds nothing
+// else, and flushes it at once, so that it survives the process being killed right after.
+// Throws Error when the file could not be written.
 void write(const QString &application, const QString &section, const QString &key,
            const QString &text);
 

@@ -14,6 +14,7 @@
 #include "resources/enterkey.h"
 #include "resources/focusannouncement.h"
 #include "resources/texts.h"
+#include "resources/typedonly.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -28,10 +29,11 @@ FrmMain::FrmMain() : SiteLinks(this), m_letters(NameKeyFilter::lettersFor(Transl
     ui.lblCobrand->setCaption(Texts::get(QStringLiteral("offer-cobrand")));
     Appearance::centreOnScreen(this);
 
-    // In English the name is typed A to Z on the keyboard. In a translation it is written in the
-    // user's own letters, which input methods compose; their text passes the same rule.
-    ui.txtFirstName->setAttribute(Qt::WA_InputMethodEnabled,
-                                  m_letters == NameKeyFilter::Letters::EveryScript);
+    // In English the name is typed A to Z on the keyboard, key by key. In a translation it is
+    // written in the user's own letters, which input methods compose; their text passes the
+    // same rule.
+    if (m_letters == NameKeyFilter::Letters::AToZ)
+        TypedOnly::refuseInputMethods(ui.txtFirstName);
     ui.txtFirstName->installEventFilter(this);
     FocusAnnouncement::comesFirst(ui.txtFirstName);
     ui.cmdExit->setFocus();
@@ -116,10 +118,18 @@ bool FrmMain::filterComposedText(QInputMethodEvent *event) {
     const std::optional<QString> passed = passText(composed);
     if (passed == composed)
         return false;
+    QLineEdit *box = ui.txtFirstName;
+    if (!passed) {
+        // Nothing of it reaches the box: the composition ends, and what the box holds stays in
+        // it, selected or not.
+        box->deselect();
+        QInputMethodEvent ended;
+        QCoreApplication::sendEvent(box, &ended);
+        return true;
+    }
     QInputMethodEvent replaced(event->preeditString(), event->attributes());
-    if (passed)
-        replaced.setCommitString(*passed, event->replacementStart(), event->replacementLength());
-    QCoreApplication::sendEvent(ui.txtFirstName, &replaced);
+    replaced.setCommitString(*passed, event->replacementStart(), event->replacementLength());
+    QCoreApplication::sendEvent(box, &replaced);
     return true;
 }
 
@@ -169,7 +179,9 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
         ui.txtFirstName->backspace();
         return true;
     }
-    if (KeyAscii != typed) {
+    // The box types the one character filtered, also of a key whose text is longer (a
+    // compose sequence), as it does of a letter it turns into a capital.
+    if (KeyAscii != typed || (KeyAscii >= 32 && key->text().toUcs4().size() > 1)) {
         const auto passed = char32_t(KeyAscii);
         ui.txtFirstName->insert(QString::fromUcs4(&passed, 1));
         return true;

@@ -6,7 +6,9 @@
 // It runs a few fixed seeds that together reach every window and every message a user can
 // bring up, and then one seed from the clock: for the rest of about 15 seconds, or for
 // QUINTAVEL_SOAK_EVENTS events. Each run prints its seed and length, and QUINTAVEL_SOAK_SEED
-// with QUINTAVEL_SOAK_EVENTS replays that run alone. A fault, a crash and a run that stops
+// with QUINTAVEL_SOAK_EVENTS replays that run alone, event for event, on any machine and
+// however busy it is: the seed decides the application's own draws and the days too, and the
+// run waits for states, never for the clock. A fault, a crash and a run that stops
 // moving print the seed and the last events at once.
 
 #include "testsupport.h"
@@ -19,9 +21,11 @@
 #include "reading/frmmain.h"
 
 #include "app/calendar.h"
+#include "app/random.h"
 #include "app/settingsstore.h"
 #include "outreach/frmfarewell.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
@@ -30,6 +34,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QUrlQuery>
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -91,6 +96,8 @@ struct FixedRun {
 };
 constexpr FixedRun kFixedRuns[] = {{1, 600}, {5, 600}, {20, 600}, {32, 600}};
 constexpr auto kBudget = std::chrono::seconds(15);
+// Every run starts on the same day, so that a run replays across midnight too.
+const QDate kFirstDay(2024, 3, 1);
 
 // What reaches the output however the run ends: the seed and the last events, kept as plain
 // bytes that a signal handler or the sanitizers' last words can write as they stand.
@@ -139,6 +146,9 @@ class TestSoak : public QObject {
     Q_OBJECT
 
     std::mt19937_64 random;
+    // The application's own draws (the offer in front, the farewell message) come from the
+    // run's seed too, from a generator of their own so that they do not shift the user's.
+    std::mt19937_64 applicationRandom;
     QList<Key> keys = keyboard();
     QStringList recent;
     QString failure;
@@ -166,6 +176,9 @@ class TestSoak : public QObject {
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->isVisible() && !qobject_cast<QMenu *>(w))
                 shown << w;
+        // Qt keeps its windows in a hash: by name, they come in the same order in every run.
+        std::sort(shown.begin(), shown.end(),
+                  [](QWidget *a, QWidget *b) { return a->objectName() < b->objectName(); });
         return shown;
     }
 
@@ -331,8 +344,7 @@ class TestSoak : public QObject {
     void startAgain() {
         if (below(2) == 0) {
             daysLater += 15 + below(30);
-            Calendar::setTodaySource(
-                [days = daysLater] { return QDate::currentDate().addDays(days); });
+            Calendar::setTodaySource([days = daysLater] { return kFirstDay.addDays(days); });
         }
         recent << QStringLiteral("start again, %1 days on").arg(daysLater);
         startApplication();
@@ -390,6 +402,21 @@ class TestSoak : public QObject {
         std::memcpy(g_report, bytes.constData(), size_t(bytes.size()) + 1);
     }
 
+    // A button pressed with its access key (Alt+X) stays down for a moment and clicks on a
+    // timer of its own. The user waits for it to come up before the next event, so that what
+    // happens in between depends on the seed alone, not on how busy the machine is.
+    static void waitForButtonsUp() {
+        const auto held = [] {
+            const QWidgetList widgets = QApplication::allWidgets();
+            return std::any_of(widgets.begin(), widgets.end(), [](QWidget *w) {
+                const auto *button = qobject_cast<QAbstractButton *>(w);
+                return button && button->isDown();
+            });
+        };
+        while (held())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+
     bool over() const { return events >= wanted || !failure.isEmpty(); }
 
     void step() {
@@ -401,6 +428,7 @@ class TestSoak : public QObject {
             return;
         }
         oneEvent();
+        waitForButtonsUp();
         settle();
         if (Forms::loadedWindows().isEmpty())
             startAgain();
@@ -425,6 +453,7 @@ class TestSoak : public QObject {
         recent.clear();
         reached.clear();
         random.seed(seed);
+        applicationRandom.seed(~seed);
         std::printf("soak: %d events from seed %llu (QUINTAVEL_SOAK_SEED=%llu "
                     "QUINTAVEL_SOAK_EVENTS=%d replays it)\n",
                     wanted, static_cast<unsigned long long>(seed),
@@ -435,7 +464,8 @@ class TestSoak : public QObject {
         browser->addresses.clear();
         checkedAddresses = 0;
         daysLater = 0;
-        Calendar::setTodaySource({});
+        Calendar::setTodaySource([] { return kFirstDay; });
+        Random::setSource([this] { return double(applicationRandom() >> 11) * 0x1.0p-53; });
         // Each run starts as a first start, so that it replays alone as it ran among others.
         QFile::remove(SettingsStore::filePath(SettingsStore::thisApplication()));
 
@@ -443,6 +473,8 @@ class TestSoak : public QObject {
         mainShowed = chooserShowed = false;
         // Two drivers: one for the windows, and one that goes on while a modal window holds
         // the first inside its own event loop (a timer never fires inside its own handler).
+        // Only one of them steps at any time, the first while no modal window is up and the
+        // second while one is, so which of them fires first changes nothing.
         QTimer windows, modal;
         connect(&windows, &QTimer::timeout, this, [this] { step(); });
         connect(&modal, &QTimer::timeout, this, [this] {
@@ -473,6 +505,7 @@ class TestSoak : public QObject {
         std::fflush(stdout);
         endApplication();
         Calendar::setTodaySource({});
+        Random::setSource({});
         QVERIFY2(
             failure.isEmpty(),
             qPrintable(

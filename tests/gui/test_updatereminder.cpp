@@ -182,6 +182,10 @@ private slots:
         QTest::newRow("read-only, question") << old << rw << false << true << false;
         QTest::newRow("garbage") << QByteArray("\x01\xff\xfe[[=\0\n]]\x80", 12) << rw << true
                                  << false << true;
+        // What Qt makes of the readable part is not written back.
+        QTest::newRow("garbage around a section")
+            << QByteArray("[Setsbujpo=\0\r\n[General][Settings\nx=\n", 36) << rw << true << false
+            << true;
         QTest::newRow("unreadable")
             << old << QFile::Permissions(QFileDevice::WriteOwner) << true << false << false;
     }
@@ -211,7 +215,8 @@ private slots:
         QCOMPARE(browser.addresses, asks ? QStringList{kDownload} : QStringList());
         QVERIFY(mainWindowShowing());
         if (healed)
-            QCOMPARE(dateOnDisk(), daysFromToday(0));
+            QCOMPARE(onDisk(), "[Settings]\n" + kKey.toLatin1() + "=" +
+                                   modHelp::EncodeSetting(daysFromToday(0)).toLatin1() + "\n");
         else
             QCOMPARE(onDisk(), content.isNull() ? QByteArray() : content);
     }
