@@ -105,8 +105,10 @@ wait_until xdpyinfo >/dev/null 2>&1 || { echo "Xvfb accepts no client" >&2; exit
 
 # Letters the tests type that the server's keyboard map lacks get keys of their own before any
 # copy starts. Otherwise xdotool lends a key for each and takes it back at once, and a copy
-# that reads the key after it went back gets nothing.
-for keysym in ediaeresis eacute udiaeresis; do
+# that reads the key after it went back gets nothing. Beside Latin: Arabic ع ل ا, Devanagari
+# क ि र ण and Japanese 元 気 で す.
+for keysym in ediaeresis eacute udiaeresis U0639 U0644 U0627 U0915 U093F U0930 U0923 \
+    U5143 U6C17 U3067 U3059; do
     free=$(xmodmap -pke | awk '$1 == "keycode" && NF == 3 && $2 > 8 && !k { k = $2 } END { print k }')
     if [ -n "$free" ]; then xmodmap -e "keycode $free = $keysym"; fi
 done

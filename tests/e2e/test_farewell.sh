@@ -60,7 +60,7 @@ name='Zoë & علا #1'
 mine='ann+zoe@a.example'
 friend='किरण = Co?'
 friends='bob@b.example'
-message='こんにちは、元気?'
+message='元気です?'
 xdotool key Tab Tab # Exit, the big button, then the name box
 xdotool type --delay 20 "  $name "
 xdotool key Tab Tab # the submit button, then the e-mail box
