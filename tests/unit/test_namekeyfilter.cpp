@@ -44,14 +44,11 @@ private slots:
         const auto translated = [](const char *name, int before, int code, int passed) {
             QTest::newRow(name) << true << before << code << passed;
         };
-        translated("a", 0, 'a', 'A');
         translated("u umlaut", 'J', 0xFC, 0xDC);
         translated("sharp s has no single capital", 'A', 0xDF, 0xDF);
         translated("Cyrillic", 0, 0x44F, 0x42F);
         translated("Greek final sigma", 0x391, 0x3C2, 0x3A3);
-        translated("Arabic letter", 0, 0x645, 0x645);
         translated("Arabic fatha after a letter", 0x645, 0x64E, 0x64E);
-        translated("Devanagari letter", 0, 0x915, 0x915);
         translated("Devanagari vowel sign after a letter", 0x915, 0x93F, 0x93F);
         translated("virama after a vowel sign", 0x93F, 0x94D, 0x94D);
         translated("combining acute after e", 'E', 0x301, 0x301);
@@ -59,25 +56,17 @@ private slots:
         translated("a mark after a space", ' ', 0x301, 0);
         translated("hiragana", 0, 0x3055, 0x3055);
         translated("katakana prolonged sound mark", 0x30B5, 0x30FC, 0x30FC);
-        translated("Han", 0, 0x674E, 0x674E);
         translated("Han beyond the basic plane", 0, 0x20000, 0x20000);
         translated("ideographic space", 0x674E, 0x3000, 0x3000);
-        translated("space", 'A', 32, 32);
-        translated("backspace", 0, 8, 8);
-        translated("enter", 0, 13, 13);
         translated("digit", 0, '7', 0);
         translated("Arabic-Indic digit", 0x645, 0x663, 0);
         translated("Devanagari digit", 0x915, 0x967, 0);
         translated("roman numeral twelve", 0, 0x216B, 0);
         translated("apostrophe", 'O', '\'', 0);
         translated("ideographic full stop", 0x674E, 0x3002, 0);
-        translated("Arabic comma", 0x645, 0x60C, 0);
-        translated("symbol", 0, 0x2665, 0);
         translated("emoji", 0, 0x1F34E, 0);
         translated("zero width joiner", 0x915, 0x200D, 0);
-        translated("escape", 0, 27, 0);
         translated("ctrl+v", 0, 22, 0);
-        translated("delete", 0, 127, 0);
         translated("a lone surrogate", 0, 0xD800, 0);
         translated("beyond Unicode", 0, 0x110000, 0);
     }
@@ -91,41 +80,31 @@ private slots:
         QCOMPARE(NameKeyFilter::filter(code, char32_t(before), letters), passed);
     }
 
-    // Composed text passes whole, each letter its capital, or not at all.
+    // Composed text passes whole, each letter its capital, or not at all (no text).
     void filterText_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("passed");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("kana") << "さくら"
-                              << "さくら" << false;
-        QTest::newRow("Han and a space") << "李 小龙"
-                                         << "李 小龙" << false;
-        QTest::newRow("a dead key's e acute") << "é"
-                                              << "É" << false;
-        QTest::newRow("e and its accent") << "e\u0301"
-                                          << "E\u0301" << false;
-        QTest::newRow("Devanagari with vowel sign and virama") << "क्षिति"
-                                                               << "क्षिति" << false;
-        QTest::newRow("Arabic with harakat") << "مُحَمَّد"
-                                             << "مُحَمَّد" << false;
-        QTest::newRow("lam-alef") << "لا"
-                                  << "لا" << false;
-        QTest::newRow("beyond the basic plane") << "𠀀"
-                                                << "𠀀" << false;
-        QTest::newRow("a digit among letters") << "さくら1" << QString() << true;
-        QTest::newRow("full-width punctuation") << "李。" << QString() << true;
-        QTest::newRow("a mark after a space") << "a \u0301" << QString() << true;
-        QTest::newRow("a line break") << "an\nn" << QString() << true;
+        const auto row = [](const char *name, const char *text, const char *passed) {
+            QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(passed);
+        };
+        row("kana", "さくら", "さくら");
+        row("Han and a space", "李 小龙", "李 小龙");
+        row("e and its accent", "e\u0301", "E\u0301");
+        row("Devanagari with vowel sign and virama", "क्षिति", "क्षिति");
+        row("Arabic with harakat", "مُحَمَّد", "مُحَمَّد");
+        row("beyond the basic plane", "𠀀", "𠀀");
+        row("a digit among letters", "さくら1", nullptr);
+        row("full-width punctuation", "李。", nullptr);
+        row("a mark after a space", "a \u0301", nullptr);
+        row("a line break", "an\nn", nullptr);
     }
     void filterText() {
         QFETCH(QString, text);
         QFETCH(QString, passed);
-        QFETCH(bool, refused);
         const std::optional<QString> result =
             NameKeyFilter::filterText(text, 0, NameKeyFilter::Letters::EveryScript);
-        QCOMPARE(!result, refused);
-        if (result)
-            QCOMPARE(*result, passed);
+        QCOMPARE(result.value_or(QString()), passed);
+        QCOMPARE(result.has_value(), !passed.isNull());
     }
 
     void typedCode_data() {
