@@ -192,7 +192,9 @@
         <location line="+6"/>
         <source>Quintavel tells you more about your personality based on your choice of fruit. Each fruit has it own personality that is reflected in the choice of the person. This software is owned by Vellum Softwares.</source>
         <extracomment>The About window&apos;s description: three lines at most in a box 425 pixels wide.</extracomment>
-        <translation>Quintavel 会根据你选择的水果，告诉你更多关于你性格的秘密。每种水果都有自己的个性，这份个性就体现在每个人的选择之中。本软件归 Vellum Softwares 所有。</translation>
+        <translation>Quintavel 会根据你选择的水果，讲讲你的性格。
+每种水果都有自己的个性，也体现在选择它的人身上。
+本软件归 Vellum Softwares 所有。</translation>
     </message>
     <message>
         <location line="+8"/>

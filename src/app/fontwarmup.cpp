@@ -1,6 +1,5 @@
 #include "app/fontwarmup.h"
 
-#include "resources/appearance.h"
 #include "resources/fontstandins.h"
 
 #include <fontconfig/fontconfig.h>
@@ -14,10 +13,8 @@ FontWarmUp::FontWarmUp() {
             [ready = m_ready.get_future(), configured = std::move(configured)]() mutable {
                 FcInit();
                 configured.set_value();
-                if (ready.get()) {
+                if (ready.get())
                     FontStandIns::here();
-                    Appearance::prepareLanguageFaces();
-                }
             });
     } catch (const std::system_error &) {
         // Without a thread Qt reads the fonts itself when a window first needs one.

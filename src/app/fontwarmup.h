@@ -8,9 +8,8 @@
 // from it, is a third of everything the program does before its first window appears.
 //
 // Made before the application object, the thread reads the font configuration at once; once
-// the application object exists and applicationReady() says so, it fills Qt's font database,
-// chooses the stand-ins of missing families and, in a language with faces of its own script,
-// has Qt look up the faces it falls back on. Before it builds its first window, the GUI
+// the application object exists and applicationReady() says so, it fills Qt's font database
+// and chooses the stand-ins of missing families. Before it builds its first window, the GUI
 // thread waits in configurationRead() for the thread to have read the configuration: a font
 // asked for earlier would have fontconfig read it all a second time on the GUI thread, as
 // it does when the machine is busy. Qt's font database guards itself, so the first window that
@@ -23,8 +22,8 @@ public:
     FontWarmUp(const FontWarmUp &) = delete;
     FontWarmUp &operator=(const FontWarmUp &) = delete;
 
-    // The application object exists, with the language's translations and the windows' look.
-    // Called once at the most; without it the thread only reads the configuration.
+    // The application object exists. Called once at the most; without it the thread only reads
+    // the configuration.
     void applicationReady();
     // Waits until the thread has read the font configuration; at once when that is done, when
     // it was waited for before, or when there is no thread.

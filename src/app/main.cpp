@@ -28,10 +28,10 @@ int main(int argc, char *argv[]) {
     QApplication app(args.argc(), args.argv());
     messages.reset();
     translations.install();
-    Appearance::apply(app, translations.language());
     fonts.applicationReady();
     // The application ends only through ExitApplication, never because a window closed.
     app.setQuitOnLastWindowClosed(false);
+    Appearance::apply(app, translations.language());
     fonts.configurationRead();
     Forms::frmStartup();
     const int status = app.exec();

@@ -2,7 +2,6 @@
 
 #include "resources/clicklabel.h"
 #include "resources/fontstandins.h"
-#include "resources/texts.h"
 #include "resources/windowframe.h"
 
 #include <QApplication>
@@ -10,13 +9,11 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QLayout>
-#include <QMutex>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
 #include <optional>
@@ -36,11 +33,8 @@ LanguageFaces &languageFaces() {
     return faces;
 }
 
-// Chosen when it is first needed, by when the font database is filled: by the font thread or
-// by the first window.
+// Chosen when the first window is built, by when the font database is filled.
 QString faceAlone() {
-    static QMutex choosing;
-    const QMutexLocker lock(&choosing);
     LanguageFaces &faces = languageFaces();
     if (!faces.alone) {
         faces.alone = QString();
@@ -51,21 +45,6 @@ QString faceAlone() {
             }
     }
     return *faces.alone;
-}
-
-// The families the windows' texts are drawn in.
-QStringList windowFamilies() {
-    if (const QString face = faceAlone(); !face.isEmpty())
-        return {face};
-    QStringList families;
-    for (const FontStandIns::StandIns &entry : FontStandIns::all()) {
-        QString family = entry.family;
-        for (const FontStandIns::Rename &rename : FontStandIns::here())
-            if (rename.from == entry.family)
-                family = rename.to;
-        families << family;
-    }
-    return families;
 }
 
 } // namespace
@@ -86,21 +65,6 @@ void apply(QApplication &app, const QString &language) {
             families << entry.family << entry.closest;
         for (const QString &family : std::as_const(families))
             QFont::insertSubstitutions(family, faces.faces);
-    }
-}
-
-void prepareLanguageFaces() {
-    if (languageFaces().wanted.faces.isEmpty())
-        return;
-    const QString sample = Texts::get(QStringLiteral("main-intro"));
-    QList<QFont> fonts = {QGuiApplication::font()};
-    for (const QString &family : windowFamilies())
-        fonts << QFont(family);
-    for (const QFont &font : std::as_const(fonts)) {
-        QTextLayout layout(sample, font);
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
     }
 }
 

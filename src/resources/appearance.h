@@ -15,12 +15,6 @@ namespace Appearance {
 // and the desktop's faces the letters it lacks.
 void apply(QApplication &app, const QString &language = {});
 
-// In a language with faces of its own script, lays out its introduction once in the face that
-// draws the windows and in the application's font, so that Qt has looked up the faces it falls
-// back on for the letters they lack before the first window asks. The start-up's font thread
-// does it once apply() is done, while the windows are built.
-void prepareLanguageFaces();
-
 // The colours every window is drawn with where its description fixes none (button faces, text
 // boxes, frames, the menu bar and its menus, focus marks): the light ones Qt gives where the
 // desktop sets no palette. The windows were laid out with them, and a dark or high-contrast

@@ -51,7 +51,7 @@ ScriptFaces facesFor(const QString &language) {
     if (language == QLatin1StringView("zh_CN"))
         return {{QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
                  QStringLiteral("WenQuanYi Zen Hei")},
-                false};
+                true};
     return {};
 }
 

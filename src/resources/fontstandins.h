@@ -29,10 +29,12 @@ struct Rename {
 // The faces that draw a language's own script in the windows, most wanted first; none where the
 // families the windows name draw it well. Noto's faces for interfaces keep Arabic's marks and
 // Devanagari's signs within a line, where DejaVu Sans's Arabic and most Devanagari faces reach
-// past it and lose their tops: faces of a script alone, which take the families' place while
-// Qt finds Latin in the desktop's faces. One Han character takes different forms in Japanese
-// and in Chinese, and a face made for one language draws the other's characters in its own
-// forms: faces that draw Latin too, which stand in for the characters the families lack.
+// past it and lose their tops. One Han character takes different forms in Japanese and in
+// Chinese, and a face made for one language draws the other's characters in its own forms.
+// Most of them take the families' place alone, and Qt finds the letters they lack in the
+// desktop's faces. A Japanese face stands in for the characters the families lack instead: Qt
+// takes a face for the Han characters only where it says it writes Simplified Chinese, and
+// otherwise falls back on whatever face the desktop prefers for them.
 struct ScriptFaces {
     QStringList faces;
     bool scriptAlone = false;
