@@ -17,34 +17,60 @@
 #include <QWidget>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace Appearance {
 
 namespace {
 
-// The faces of the language shown, and the one of them that draws its script alone in the
-// windows once it is known.
+// The faces of the language shown, and the one family the windows' texts are drawn in once it is
+// chosen: empty where the windows keep the families they name.
 struct LanguageFaces {
     FontStandIns::ScriptFaces wanted;
-    std::optional<QString> alone;
+    std::optional<QString> family;
 };
 LanguageFaces &languageFaces() {
     static LanguageFaces faces;
     return faces;
 }
 
-// Chosen when the first window is built, by when the font database is filled.
-QString faceAlone() {
-    LanguageFaces &faces = languageFaces();
-    if (!faces.alone) {
-        faces.alone = QString();
-        for (const QString &face : std::as_const(faces.wanted.faces))
-            if (faces.wanted.scriptAlone && FontStandIns::installed(face)) {
-                faces.alone = face;
-                break;
-            }
+// The application's own font (menus, message boxes) before a language took it over.
+std::optional<QFont> &desktopFont() {
+    static std::optional<QFont> font;
+    return font;
+}
+
+// A face of the script alone draws every text of the windows. Faces that stand in for the
+// characters a family lacks stand in for those of one family, which then draws every text, the
+// menus' and message boxes' too: Qt looks for the faces a family falls back on for each script
+// it meets, and each look is a search through all the installed fonts.
+QString chooseWindowFamily(const FontStandIns::ScriptFaces &wanted) {
+    if (wanted.scriptAlone) {
+        for (const QString &face : wanted.faces)
+            if (FontStandIns::installed(face))
+                return face;
+        return {};
     }
-    return *faces.alone;
+    if (wanted.faces.isEmpty())
+        return {};
+    QString family = FontStandIns::all().constFirst().family;
+    for (const FontStandIns::Rename &rename : FontStandIns::here())
+        if (rename.from == family)
+            family = rename.to;
+    QFont::insertSubstitutions(family, wanted.faces);
+    desktopFont() = QApplication::font();
+    QFont font = QApplication::font();
+    font.setFamilies({family});
+    QApplication::setFont(font);
+    return family;
+}
+
+// Chosen when the first window is built, by when the font database is filled.
+QString windowFamily() {
+    LanguageFaces &faces = languageFaces();
+    if (!faces.family)
+        faces.family = chooseWindowFamily(faces.wanted);
+    return *faces.family;
 }
 
 } // namespace
@@ -55,17 +81,9 @@ void apply(QApplication &app, const QString &language) {
     // A font that still names a missing family finds its stand-ins through Qt.
     for (const FontStandIns::StandIns &entry : FontStandIns::all())
         QFont::insertSubstitutions(entry.family, entry.closest);
-    const FontStandIns::ScriptFaces faces = FontStandIns::facesFor(language);
-    languageFaces() = LanguageFaces{faces, std::nullopt};
-    // Qt looks for the characters a family lacks in its substitutes first, and only then in the
-    // faces the desktop prefers.
-    if (!faces.scriptAlone && !faces.faces.isEmpty()) {
-        QStringList families = {app.font().family()};
-        for (const FontStandIns::StandIns &entry : FontStandIns::all())
-            families << entry.family << entry.closest;
-        for (const QString &family : std::as_const(families))
-            QFont::insertSubstitutions(family, faces.faces);
-    }
+    if (desktopFont())
+        QApplication::setFont(*std::exchange(desktopFont(), std::nullopt));
+    languageFaces() = LanguageFaces{FontStandIns::facesFor(language), std::nullopt};
 }
 
 QPalette windowPalette() {
@@ -147,9 +165,9 @@ InstalledFamilies::InstalledFamilies(QWidget *window) : m_window(window) {
 bool InstalledFamilies::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_window && event->type() == QEvent::StyleChange) {
         const QString sheet = m_window->styleSheet();
-        const QString face = faceAlone();
-        const QString named = face.isEmpty() ? FontStandIns::renamed(sheet, FontStandIns::here())
-                                             : FontStandIns::allFamiliesAs(sheet, face);
+        const QString family = windowFamily();
+        const QString named = family.isEmpty() ? FontStandIns::renamed(sheet, FontStandIns::here())
+                                               : FontStandIns::allFamiliesAs(sheet, family);
         if (named != sheet)
             m_window->setStyleSheet(named);
     }
