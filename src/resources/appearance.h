@@ -11,8 +11,8 @@ namespace Appearance {
 
 // One look on every desktop: the Fusion style, and the Windows font families the windows
 // name mapped to close families when they are not installed. In a language with faces of its
-// own script ("ja"; empty for English), the first of them installed draws the windows' texts,
-// and the desktop's faces the letters it lacks.
+// own script ("ja"; empty for English), the first of them installed draws its letters in the
+// windows, and in the menus and message boxes too where it stands in for a family's.
 void apply(QApplication &app, const QString &language = {});
 
 // The colours every window is drawn with where its description fixes none (button faces, text
