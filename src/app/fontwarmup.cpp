@@ -1,8 +1,8 @@
 #include "app/fontwarmup.h"
 
+#include "platform/platform.h"
 #include "resources/fontstandins.h"
 
-#include <fontconfig/fontconfig.h>
 #include <system_error>
 
 FontWarmUp::FontWarmUp() {
@@ -11,7 +11,7 @@ FontWarmUp::FontWarmUp() {
     try {
         m_thread = std::thread(
             [ready = m_ready.get_future(), configured = std::move(configured)]() mutable {
-                FcInit();
+                Platform::readFontConfiguration();
                 configured.set_value();
                 if (ready.get())
                     FontStandIns::here();

@@ -1,9 +1,10 @@
 #include "app/settingsstore.h"
 
+#include "platform/platform.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace SettingsStore {
 
@@ -19,9 +20,7 @@ QString thisApplication() {
 }
 
 QString filePath(const QString &application) {
-    // $XDG_CONFIG_HOME, else ~/.config.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QLatin1Char('/') + application + QStringLiteral(".ini");
+    return Platform::settingsPlace(application).path;
 }
 
 static QString address(const QString &section, const QString &key) {
@@ -29,7 +28,8 @@ static QString address(const QString &section, const QString &key) {
 }
 
 QString read(const QString &application, const QString &section, const QString &key) {
-    const QSettings settings(filePath(application), QSettings::IniFormat);
+    const Platform::SettingsPlace place = Platform::settingsPlace(application);
+    const QSettings settings(place.path, place.format);
     // A file that holds garbage reads as far as it makes sense, usually as nothing: the caller
     // then treats the setting as missing and writes it anew.
     if (settings.status() == QSettings::AccessError)
@@ -39,7 +39,8 @@ QString read(const QString &application, const QString &section, const QString &
 
 void write(const QString &application, const QString &section, const QString &key,
            const QString &text) {
-    QSettings settings(filePath(application), QSettings::IniFormat);
+    const Platform::SettingsPlace place = Platform::settingsPlace(application);
+    QSettings settings(place.path, place.format);
     settings.setValue(address(section, key), text);
     settings.sync();
     // QSettings keeps the first problem it met: after a format error in the old file a failed

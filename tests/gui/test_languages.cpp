@@ -3,7 +3,6 @@
 
 #include "testsupport.h"
 
-#include "app/displayplatform.h"
 #include "app/forms.h"
 #include "app/frmstartup.h"
 #include "app/messagebox.h"
@@ -23,7 +22,8 @@ using namespace TestSupport;
 
 namespace {
 
-const QStringList kLanguages = {QString(), "de", "fr", "es", "pt_BR", "ar", "hi", "ja", "ru", "zh_CN"};
+const QStringList kLanguages = {QString(), "de", "fr", "es", "pt_BR",
+                                "ar",      "hi", "ja", "ru", "zh_CN"};
 
 // The translations of a language in place for as long as they live, as start-up loads them.
 std::unique_ptr<Translations> speak(const QString &language) {
@@ -173,23 +173,12 @@ private slots:
         QVERIFY(browser->addresses.isEmpty());
     }
 
-    // The line start-up prints when no window can be shown speaks the language as well, before
-    // the application object that the windows' translations need.
-    void noWindowLine() {
-        DisplayPlatform::Session session;
-        session.x11Display = ":5";
-        const QByteArray english = DisplayPlatform::noWindowReason(session);
-        const Translations german({QStringLiteral("de")}, "de_DE.UTF-8");
-        const QByteArray reason = DisplayPlatform::noWindowReason(session);
-        QVERIFY2(reason != english && reason.contains(" :5"), reason.constData());
-    }
-
     // The message boxes' own buttons speak the language too, from Qt's own translations.
     void buttonsOfMessageBoxes_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("yes");
         // Debian ships no Hindi translation of Qt.
-        const QStringList yes = {"&Yes", "&Ja",  "&Oui",      "&Sí", "&Sim",
+        const QStringList yes = {"&Yes", "&Ja",  "&Oui",     "&Sí", "&Sim",
                                  "&نعم", "&Yes", "はい(&Y)", "&Да", "是(&Y)"};
         for (qsizetype i = 0; i < kLanguages.size(); ++i)
             QTest::newRow(qPrintable(tagFor(kLanguages[i]))) << kLanguages[i] << yes[i];

@@ -23,7 +23,6 @@
 #include "outreach/frmfarewell.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -437,7 +436,7 @@ class TestSoak : public QObject {
         daysLater = 0;
         Calendar::setTodaySource({});
         // Each run starts as a first start, so that it replays alone as it ran among others.
-        QFile::remove(SettingsStore::filePath(SettingsStore::thisApplication()));
+        forgetSettings(SettingsStore::thisApplication());
 
         startApplication();
         mainShowed = chooserShowed = false;
