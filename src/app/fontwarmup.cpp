@@ -6,6 +6,8 @@
 #include <system_error>
 
 FontWarmUp::FontWarmUp() {
+    if (!Platform::warmsUpFonts())
+        return;
     std::promise<void> configured;
     m_configured = configured.get_future();
     try {

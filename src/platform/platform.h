@@ -16,8 +16,10 @@ namespace Platform {
 // The first thing the process does, before any thread starts.
 void prepareProcess();
 
-// Reads the system's font configuration ahead of Qt; on the font thread, while the display
-// connection is made (a system whose fonts Qt asks for one at a time has nothing to read).
+// Whether the fonts are made ready on a thread of their own at start-up, while the display
+// connection is made: where the system's font configuration is read ahead of Qt, on that
+// thread (readFontConfiguration), and Qt's font database filled from it there.
+bool warmsUpFonts();
 void readFontConfiguration();
 
 // The locale the user wants messages in, as the C library names it ("de_DE.UTF-8"); empty, "C"

@@ -125,12 +125,23 @@ extern "C" void onSanitizerDeath() {
 #endif
 
 // A run in which no event has finished for a minute (a handler that never returns) ends with
-// its report, before the test's own time limit would kill it unheard.
+// its report, before the test's own time limit would kill it unheard. Windows has no alarm
+// signal, nor a bus error: there the test's time limit ends a stalled run.
 constexpr unsigned kStalledSeconds = 60;
+#ifdef SIGALRM
 extern "C" void onStall(int) {
     writeReport("no event has finished for a minute; the run is stuck");
     std::_Exit(1);
 }
+void watchForStall(unsigned seconds) {
+    std::signal(SIGALRM, onStall);
+    ::alarm(seconds);
+}
+constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+#else
+void watchForStall(unsigned) {}
+constexpr int kFatalSignals[] = {SIGSEGV, SIGFPE, SIGILL, SIGABRT};
+#endif
 
 } // namespace
 
@@ -405,7 +416,7 @@ class TestSoak : public QObject {
             startAgain();
         noteWhatShows();
         keepReport();
-        ::alarm(kStalledSeconds);
+        watchForStall(kStalledSeconds);
         const QString what = broken();
         checkedAddresses = int(browser->addresses.size());
         if (!what.isEmpty())
@@ -487,9 +498,8 @@ private slots:
         const int limit = qEnvironmentVariableIntValue("QUINTAVEL_SOAK_TIMEOUT");
         runsOut = limit > 60 ? QDeadlineTimer(std::chrono::seconds(limit - 30))
                              : QDeadlineTimer(QDeadlineTimer::Forever);
-        for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
+        for (int signal : kFatalSignals)
             std::signal(signal, onFatalSignal);
-        std::signal(SIGALRM, onStall);
 #if defined(__SANITIZE_ADDRESS__)
         __sanitizer_set_death_callback(onSanitizerDeath);
 #endif
@@ -499,7 +509,7 @@ private slots:
         browser = new BrowserRecorder;
     }
     void cleanupTestCase() {
-        ::alarm(0);
+        watchForStall(0);
         delete browser;
         delete boxes;
         delete quiet;

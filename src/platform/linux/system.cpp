@@ -13,6 +13,10 @@ void prepareProcess() {
     mallopt(M_ARENA_MAX, 2);
 }
 
+bool warmsUpFonts() {
+    return true;
+}
+
 void readFontConfiguration() {
     FcInit();
 }
