@@ -10,7 +10,9 @@ set(QT_BUILD_EXAMPLES OFF CACHE BOOL "")
 set(QT_BUILD_TESTS OFF CACHE BOOL "")
 set(QT_BUILD_BENCHMARKS OFF CACHE BOOL "")
 set(INPUT_opengl no CACHE STRING "")
-foreach(feature opengl vulkan network sql dbus icu concurrent xml printsupport gif direct2d
+# Direct 2D stays: Qt's DirectWrite font database, which the windows platform uses, is built
+# with it; its own platform plugin does not.
+foreach(feature opengl vulkan network sql dbus icu concurrent xml printsupport gif direct2d1_1
                 androiddeployqt windeployqt qmake
                 system_zlib system_png system_jpeg system_freetype system_harfbuzz
                 system_pcre2 system_doubleconversion)
