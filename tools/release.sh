@@ -37,10 +37,14 @@ tar -C "$work" -xf "$tarball"
 mv "$work"/quintavel_"$package_version".dsc "$work"/quintavel_"$package_version".debian.tar.xz "$out/"
 echo "$out/quintavel_$package_version.dsc"
 
-# Windows: built from the tarball as released, its files dated at the release.
+# Windows: built from the tarball as released, with the release's date for everything that
+# keeps one (the resources compiled in, the files in the installer and the zip).
 src=$work/quintavel-$version
 "$src/tools/windows/qt.sh" >/dev/null
-(cd "$src" && cmake --preset windows >/dev/null && cmake --build --preset windows --target windows_packages >/dev/null)
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -STimestamp)
+export SOURCE_DATE_EPOCH
+(cd "$src" && cmake --preset windows >/dev/null &&
+    cmake --build --preset windows --target windows_packages >/dev/null)
 for package in "quintavel-$version-setup.exe" "quintavel-$version-windows-x86_64.zip"; do
     cp "$src/build/windows/$package" "$out/"
     (cd "$out" && sha256sum "$package" >"$package.sha256")
