@@ -11,7 +11,6 @@
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
-RequestExecutionLevel user
 ManifestDPIAware true
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quintavel"
