@@ -55,12 +55,14 @@ apt=(apt-get -q -o "Dir::Etc::SourceList=$work/apt/sources.list"
      -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt"
      -o "Dir::State::status=/var/lib/dpkg/status" -o "APT::Sandbox::User=root")
 echo "Fetching Debian's qt6-base $version source" >&2
-"${apt[@]}" update >&2
-(cd "$work" && "${apt[@]}" source --download-only "qt6-base=$version" >&2)
-(cd "$work" && dpkg-source --no-check -x qt6-base_*.dsc src >&2)
-for p in "$here"/qt6-base-*.patch; do
-    patch -d "$work/src" -p1 --forward <"$p" >&2
-done
+{
+    "${apt[@]}" update &&
+        (cd "$work" && "${apt[@]}" source --download-only "qt6-base=$version") &&
+        (cd "$work" && dpkg-source --no-check -x qt6-base_*.dsc src) &&
+        (for p in "$here"/qt6-base-*.patch; do
+            patch -d "$work/src" -p1 --forward <"$p" || exit 1
+        done)
+} >"$work/fetch.log" 2>&1 || { tail -20 "$work/fetch.log" >&2; exit 1; }
 
 echo "Configuring Qt for Windows in $work/build" >&2
 reproducible="-ffile-prefix-map=$work/src=qtbase -ffile-prefix-map=$work/build=qtbase"

@@ -30,7 +30,7 @@ foreach(dll libstdc++-6.dll libwinpthread-1.dll)
     list(APPEND QUINTAVEL_WINDOWS_RUNTIME_DIRS ${found})
 endforeach()
 
-# Tests, and any program of the build run by it, run under Wine (tests/windows/wine.sh), with
+# Tests, and any program of the build run by it, run under Wine (build/windows/wine.sh), with
 # Qt's and MinGW's DLLs on the path.
 set(wine_path)
 foreach(dir ${QUINTAVEL_WINDOWS_RUNTIME_DIRS})
@@ -38,7 +38,7 @@ foreach(dir ${QUINTAVEL_WINDOWS_RUNTIME_DIRS})
     list(APPEND wine_path "${dir}")
 endforeach()
 list(JOIN wine_path ";" wine_path)
-configure_file(${PROJECT_SOURCE_DIR}/tests/windows/wine.sh.in ${CMAKE_BINARY_DIR}/wine.sh @ONLY
+configure_file(${CMAKE_CURRENT_LIST_DIR}/wine.sh.in ${CMAKE_BINARY_DIR}/wine.sh @ONLY
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ
                      WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine.sh)
