@@ -4,11 +4,14 @@
 template=${WINEPREFIX:?the Wine prefix of the run: ./test windows gives it}
 export WINEPREFIX=$WORK/wine
 # Linked, not copied, but for the registry, which the server rewrites while the test runs.
-cp -al "$template" "$WINEPREFIX"
+# Temporary files that the tests running beside it remove as it copies are left behind.
+cp -al "$template" "$WINEPREFIX" 2>/dev/null || true
 for hive in "$template"/*.reg; do
     cp --remove-destination "$hive" "$WINEPREFIX/"
 done
-start_service wineserver --foreground --persistent
+# Its server, and every Windows process of the prefix with it, ends with the test.
+wineserver --persistent
+AT_EXIT+=("wineserver --kill")
 wait_until wine reg query 'HKCU\Software' >/dev/null 2>&1 || fail "Wine did not start"
 
 # A program the shell tests start as they start the Linux program: env execs it, and it execs

@@ -72,7 +72,7 @@ cmake -G Ninja -S "$work/src" -B "$work/build" -C "$here/qt-windows.cmake" \
     -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DCMAKE_C_FLAGS="$reproducible" -DCMAKE_CXX_FLAGS="$reproducible" \
     >"$work/configure.log" 2>&1 || { tail -40 "$work/configure.log" >&2; exit 1; }
-echo "Building Qt for Windows (half an hour or more on two processors)" >&2
+echo "Building Qt for Windows (20 to 40 minutes on two processors)" >&2
 nice -n 5 cmake --build "$work/build" >"$work/build.log" 2>&1 ||
     { grep -B2 -A20 -m1 'FAILED' "$work/build.log" >&2 || tail -40 "$work/build.log" >&2; exit 1; }
 cmake --install "$work/build" >"$work/install.log" 2>&1 || { tail -20 "$work/install.log" >&2; exit 1; }

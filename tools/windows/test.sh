@@ -41,7 +41,9 @@ Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/displayf
 xvfb=$!
 read -r -t 30 display <"$work/displayfd" || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$display
-# One Wine server for the whole run rather than one for each test.
+# One Wine server for the whole run rather than one for each test, and Wine's own services
+# started at once, so that none of them holds a test's output open after the test.
 wineserver --persistent
+wine wineboot </dev/null >/dev/null 2>&1
 
 ctest --preset windows "$@"
