@@ -65,8 +65,8 @@ bool estimatesFrames(xcb_connection_t *c, xcb_window_t root,
 
 } // namespace
 
-// Asked of the window manager through the X protocol library Qt itself runs on, as the
-// desktop specifications describe.
+// Asked of the window manager through the X protocol library Qt itself runs on, by the
+// Extended Window Manager Hints.
 QMargins expectedFrame(QWidget *window) {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *c = x11 ? x11->connection() : nullptr;
