@@ -5,6 +5,8 @@
 #   tools/setup.sh test      the program and its tests, in Release
 #   tools/setup.sh asan      the program and its tests, with the sanitizers (installs nothing)
 #   tools/setup.sh fuzz      the fuzz targets, with clang's libFuzzer and the sanitizers
+#   tools/setup.sh windows   the program, its tests and its installer for Windows, with MinGW-w64;
+#                            builds Qt for Windows first when the cache lacks it
 #
 # A build folder is configured from its preset when it has none yet and again whenever
 # CMakePresets.json has changed since, so that an edited preset reaches an existing build.
@@ -37,6 +39,9 @@ test_pkgs+=(qt6-translations-l10n)
 test_pkgs+=(qt6-gtk-platformtheme)
 # The package test: the package built as Debian builds it, and checked as its archive checks it.
 test_pkgs+=(debhelper lintian)
+# For Windows: MinGW-w64, Debian's qt6-base source unpacked and built with it, the installer
+# compiler, Qt's translations to ship beside the program, and Wine to test it all.
+windows_pkgs=(g++-mingw-w64-x86-64-posix dpkg-dev nsis python3 qt6-translations-l10n wine wine64)
 
 # The fuzz targets: clang with libFuzzer, and Qt's private headers, through which the language
 # target has Qt read the locale's variables again for each input.
@@ -69,8 +74,14 @@ fuzz)
     configure fuzz
     cmake --build --preset fuzz
     ;;
+windows)
+    tools/ensure-packages.sh "${build_pkgs[@]}" "${test_pkgs[@]}" "${windows_pkgs[@]}"
+    tools/windows/qt.sh >/dev/null
+    configure windows
+    cmake --build --preset windows
+    ;;
 *)
-    echo "usage: $0 build|test|asan|fuzz" >&2
+    echo "usage: $0 build|test|asan|fuzz|windows" >&2
     exit 2
     ;;
 esac

@@ -4,7 +4,7 @@
 <context>
     <name>DisplayPlatform</name>
     <message>
-        <location filename="../src/app/displayplatform.cpp" line="+49"/>
+        <location filename="../src/platform/linux/displayplatform.cpp" line="+49"/>
         <source>the X display (DISPLAY is not set)</source>
         <translation>l&apos;affichage X (DISPLAY n&apos;est pas défini)</translation>
     </message>
@@ -74,13 +74,13 @@
 <context>
     <name>FrmMain</name>
     <message>
-        <location filename="../src/reading/frmmain.cpp" line="+89"/>
+        <location filename="../src/reading/frmmain.cpp" line="+91"/>
         <source>Please Enter Only Alphabet</source>
         <extracomment>A message box: the user typed a key the name box refuses. In a translation the box takes the letters of every script and spaces; digits, punctuation and symbols are refused.</extracomment>
         <translation>Veuillez saisir uniquement des lettres</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+49"/>
         <source>Please Enter Your Name</source>
         <extracomment>A message box: the name box is empty when the user asks for a reading.</extracomment>
         <translation>Veuillez saisir votre nom</translation>
@@ -162,7 +162,7 @@
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../src/app/translations.cpp" line="+17"/>
+        <location filename="../src/app/translations.cpp" line="+19"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written from left to right, &quot;RTL&quot; for one written from right to left, such as Arabic.</extracomment>
         <translation>LTR</translation>

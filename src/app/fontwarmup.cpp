@@ -1,17 +1,19 @@
 #include "app/fontwarmup.h"
 
+#include "platform/platform.h"
 #include "resources/fontstandins.h"
 
-#include <fontconfig/fontconfig.h>
 #include <system_error>
 
 FontWarmUp::FontWarmUp() {
+    if (!Platform::warmsUpFonts())
+        return;
     std::promise<void> configured;
     m_configured = configured.get_future();
     try {
         m_thread = std::thread(
             [ready = m_ready.get_future(), configured = std::move(configured)]() mutable {
-                FcInit();
+                Platform::readFontConfiguration();
                 configured.set_value();
                 if (ready.get())
                     FontStandIns::here();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/singleinstance.h"
+#include "platform/platform.h"
 #include "resources/picturelist.h"
 
 #include <QWidget>
@@ -30,5 +30,5 @@ private:
     void Form_Unload();
 
     PictureList m_icon = PictureList::applicationIcon();
-    SingleInstance m_instance;
+    Platform::SingleInstance m_instance;
 };

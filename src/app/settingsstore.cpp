@@ -1,10 +1,11 @@
 #include "app/settingsstore.h"
 
+#include "platform/platform.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace SettingsStore {
 
@@ -20,9 +21,7 @@ QString thisApplication() {
 }
 
 QString filePath(const QString &application) {
-    // $XDG_CONFIG_HOME, else ~/.config.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QLatin1Char('/') + application + QStringLiteral(".ini");
+    return Platform::settingsPlace(application).path;
 }
 
 static QString address(const QString &section, const QString &key) {
@@ -30,7 +29,8 @@ static QString address(const QString &section, const QString &key) {
 }
 
 QString read(const QString &application, const QString &section, const QString &key) {
-    const QSettings settings(filePath(application), QSettings::IniFormat);
+    const Platform::SettingsPlace place = Platform::settingsPlace(application);
+    const QSettings settings(place.path, place.format);
     // A file that holds garbage reads as far as it makes sense, usually as nothing: the caller
     // then treats the setting as missing and writes it anew.
     if (settings.status() == QSettings::AccessError)
@@ -40,12 +40,13 @@ QString read(const QString &application, const QString &section, const QString &
 
 void write(const QString &application, const QString &section, const QString &key,
            const QString &text) {
-    const QString path = filePath(application);
-    // The value is all the application keeps, and the file is written anew: nothing else that
-    // a disk, a sync tool or a hand left in it is written back. QSettings, which keeps the
-    // first problem it met, cannot then take a fault of the old file for a failed write.
-    QFile::remove(path);
-    QSettings settings(path, QSettings::IniFormat);
+    const Platform::SettingsPlace place = Platform::settingsPlace(application);
+    // The value is all the application keeps, and it is written anew: nothing else that a disk,
+    // a sync tool or a hand left beside it is written back. QSettings, which keeps the first
+    // problem it met, cannot then take a fault of an old file for a failed write.
+    if (place.format == QSettings::IniFormat)
+        QFile::remove(place.path);
+    QSettings settings(place.path, place.format);
     settings.clear();
     settings.setValue(address(section, key), text);
     settings.sync();

@@ -4,8 +4,8 @@
 #include <stdexcept>
 
 // The per-user settings store: one INI file per application in the user's configuration
-// directory, holding texts addressed by section and key. Names and texts are kept as given;
-// scrambling them is the caller's business.
+// directory, or one registry key per application on Windows, holding texts addressed by section
+// and key. Names and texts are kept as given; scrambling them is the caller's business.
 namespace SettingsStore {
 
 // A setting that could not be read or kept.
@@ -20,7 +20,7 @@ QString applicationFor(const QString &executablePath);
 // The application of the running program.
 QString thisApplication();
 
-// The file that holds the application's settings.
+// The file, or the registry key, that holds the application's settings.
 QString filePath(const QString &application);
 
 // The text under the key; the empty text when the key is absent. Throws Error when the store

@@ -1,5 +1,7 @@
 #include "app/translations.h"
 
+#include "platform/platform.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -15,14 +17,6 @@ const Translations *g_current = nullptr;
 //: such as Arabic.
 [[maybe_unused]] const char *const kLayoutDirection =
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
-
-// The locale the messages are in, as the C library takes it.
-QByteArray messagesLocale() {
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})
-        if (const QByteArray value = qgetenv(name); !value.isEmpty())
-            return value;
-    return {};
-}
 
 // C and POSIX show the texts as they are written, whatever LANGUAGE lists, as gettext does.
 bool plainLocale(const QByteArray &messagesLocale) {
@@ -62,7 +56,7 @@ QStringList Translations::available() {
 }
 
 Translations::Translations() {
-    if (const QByteArray locale = messagesLocale(); !plainLocale(locale))
+    if (const QByteArray locale = Platform::messagesLocale(); !plainLocale(locale))
         load(choose(QLocale::system().uiLanguages(), locale, available()));
 }
 

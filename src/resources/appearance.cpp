@@ -1,8 +1,8 @@
 #include "resources/appearance.h"
 
+#include "platform/platform.h"
 #include "resources/clicklabel.h"
 #include "resources/fontstandins.h"
-#include "resources/windowframe.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -255,7 +255,7 @@ public:
         auto *window = static_cast<QWidget *>(watched);
         if (event->type() == QEvent::Show && !window->testAttribute(Qt::WA_DontShowOnScreen)) {
             window->removeEventFilter(this);
-            const QMargins frame = WindowFrame::expected(window);
+            const QMargins frame = Platform::expectedFrame(window);
             if (!frame.isNull())
                 window->setGeometry(QRect(centred(window, frame), window->size()));
         }

@@ -14,11 +14,15 @@ CAPTION=${QUINTAVEL_CAPTION:?the version caption the application was built with}
 WORK=$(mktemp -d)
 APP_PIDS=()
 SERVICE_PIDS=()
+AT_EXIT=() # commands that end what the test started, before the rest is cleaned up
 XVFB_PID=
 WATCH_PID=
 TIMEOUT=${E2E_TIMEOUT:-30} # seconds; only a failing test waits this long
 
 cleanup() {
+    for command in "${AT_EXIT[@]}"; do
+        eval "$command" 2>/dev/null || true
+    done
     for pid in "${APP_PIDS[@]}"; do
         { kill -9 "$pid" && wait "$pid"; } 2>/dev/null || true
     done

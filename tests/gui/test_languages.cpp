@@ -3,7 +3,6 @@
 
 #include "testsupport.h"
 
-#include "app/displayplatform.h"
 #include "app/forms.h"
 #include "app/frmstartup.h"
 #include "app/messagebox.h"
@@ -190,17 +189,6 @@ private slots:
         QCOMPARE(boxes->texts(), expected);
         QCOMPARE(language.isEmpty(), expected[1] == QLatin1StringView("Please Enter Your Name"));
         QVERIFY(browser->addresses.isEmpty());
-    }
-
-    // The line start-up prints when no window can be shown speaks the language as well, before
-    // the application object that the windows' translations need.
-    void noWindowLine() {
-        DisplayPlatform::Session session;
-        session.x11Display = ":5";
-        const QByteArray english = DisplayPlatform::noWindowReason(session);
-        const Translations german({QStringLiteral("de")}, "de_DE.UTF-8");
-        const QByteArray reason = DisplayPlatform::noWindowReason(session);
-        QVERIFY2(reason != english && reason.contains(" :5"), reason.constData());
     }
 
     // The message boxes' own buttons speak the language too, from Qt's own translations.

@@ -27,7 +27,6 @@
 
 #include <QAbstractButton>
 #include <QClipboard>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -133,12 +132,23 @@ extern "C" void onSanitizerDeath() {
 #endif
 
 // A run in which no event has finished for a minute (a handler that never returns) ends with
-// its report, before the test's own time limit would kill it unheard.
+// its report, before the test's own time limit would kill it unheard. Windows has no alarm
+// signal, nor a bus error: there the test's time limit ends a stalled run.
 constexpr unsigned kStalledSeconds = 60;
+#ifdef SIGALRM
 extern "C" void onStall(int) {
     writeReport("no event has finished for a minute; the run is stuck");
     std::_Exit(1);
 }
+void watchForStall(unsigned seconds) {
+    std::signal(SIGALRM, onStall);
+    ::alarm(seconds);
+}
+constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+#else
+void watchForStall(unsigned) {}
+constexpr int kFatalSignals[] = {SIGSEGV, SIGFPE, SIGILL, SIGABRT};
+#endif
 
 } // namespace
 
@@ -434,7 +444,7 @@ class TestSoak : public QObject {
             startAgain();
         noteWhatShows();
         keepReport();
-        ::alarm(kStalledSeconds);
+        watchForStall(kStalledSeconds);
         const QString what = broken();
         checkedAddresses = int(browser->addresses.size());
         if (!what.isEmpty())
@@ -467,7 +477,7 @@ class TestSoak : public QObject {
         Calendar::setTodaySource([] { return kFirstDay; });
         Random::setSource([this] { return double(applicationRandom() >> 11) * 0x1.0p-53; });
         // Each run starts as a first start, so that it replays alone as it ran among others.
-        QFile::remove(SettingsStore::filePath(SettingsStore::thisApplication()));
+        forgetSettings(SettingsStore::thisApplication());
 
         startApplication();
         mainShowed = chooserShowed = false;
@@ -521,9 +531,8 @@ private slots:
         const int limit = qEnvironmentVariableIntValue("QUINTAVEL_SOAK_TIMEOUT");
         runsOut = limit > 60 ? QDeadlineTimer(std::chrono::seconds(limit - 30))
                              : QDeadlineTimer(QDeadlineTimer::Forever);
-        for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
+        for (int signal : kFatalSignals)
             std::signal(signal, onFatalSignal);
-        std::signal(SIGALRM, onStall);
 #if defined(__SANITIZE_ADDRESS__)
         __sanitizer_set_death_callback(onSanitizerDeath);
 #endif
@@ -533,7 +542,7 @@ private slots:
         browser = new BrowserRecorder;
     }
     void cleanupTestCase() {
-        ::alarm(0);
+        watchForStall(0);
         delete browser;
         delete boxes;
         delete quiet;

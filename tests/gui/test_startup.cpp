@@ -3,10 +3,10 @@
 #include "app/apptitle.h"
 #include "app/forms.h"
 #include "app/frmstartup.h"
-#include "app/singleinstance.h"
+#include "app/settingsstore.h"
+#include "platform/platform.h"
 #include "reading/frmmain.h"
 
-#include <QDir>
 #include <QScreen>
 
 using namespace TestSupport;
@@ -41,10 +41,9 @@ private slots:
     // A second copy shows its message before any window of its own, then ends, having built
     // no main window and touched no setting.
     void secondCopyIsRefused() {
-        SingleInstance runningCopy;
+        Platform::SingleInstance runningCopy;
         QVERIFY(runningCopy.acquire());
-        const QStringList settingsBefore = QDir(qEnvironmentVariable("XDG_CONFIG_HOME"))
-                                               .entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QByteArray settingsBefore = keptSettings(SettingsStore::thisApplication());
         const int ends = processEnds();
         {
             MessageBoxes boxes;
@@ -58,9 +57,7 @@ private slots:
         QVERIFY(!Forms::frmMainLoaded());
         settle();
         QVERIFY(Forms::loadedWindows().isEmpty());
-        QCOMPARE(QDir(qEnvironmentVariable("XDG_CONFIG_HOME"))
-                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 settingsBefore);
+        QCOMPARE(keptSettings(SettingsStore::thisApplication()), settingsBefore);
         runningCopy.release();
     }
 };

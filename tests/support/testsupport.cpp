@@ -18,9 +18,6 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTextLayout>
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 namespace TestSupport {
 
@@ -109,30 +106,6 @@ void BrowserRecorder::open(const QUrl &url) {
     addresses << QString::fromLatin1(url.toEncoded());
     if (m_look)
         m_look();
-}
-
-// Root passes permission checks through two capabilities; taking them out of the thread's
-// effective set (they stay permitted, so they can come back) makes it obey the mode bits.
-static bool setFileOverride(bool on) {
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
-    if (syscall(SYS_capget, &header, data) != 0)
-        return false;
-    const quint32 override = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
-    if (on)
-        data[0].effective |= data[0].permitted & override;
-    else if (data[0].effective & override)
-        data[0].effective &= ~override;
-    else
-        return false;
-    return syscall(SYS_capset, &header, data) == 0;
-}
-
-ObeyFilePermissions::ObeyFilePermissions() : m_dropped(setFileOverride(false)) {}
-
-ObeyFilePermissions::~ObeyFilePermissions() {
-    if (m_dropped)
-        setFileOverride(true);
 }
 
 NativeShows::NativeShows(QString windowName) : m_windowName(std::move(windowName)) {

@@ -98,6 +98,21 @@ private:
     QString m_windowName;
 };
 
+// False in the build for Windows. A test of what Linux alone has skips itself there, saying why,
+// with QUINTAVEL_LINUX_ALONE.
+bool onLinux();
+#define QUINTAVEL_LINUX_ALONE(why)                                                                 \
+    do {                                                                                           \
+        if (!TestSupport::onLinux())                                                               \
+            QSKIP("Linux alone: " why);                                                            \
+    } while (false)
+
+// The settings of an application as the system keeps them, read past Qt and the store: the
+// settings file, or the registry key written out in the file's form ("[Settings]\nKey=Text\n").
+QByteArray keptSettings(const QString &application);
+// Removes them, as if the application had never run.
+void forgetSettings(const QString &application);
+
 // The process ends through ExitApplication; here it counts instead of ending.
 int processEnds();
 

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
-#include "app/displayplatform.h"
+#include "app/translations.h"
+#include "platform/linux/displayplatform.h"
 
 using DisplayPlatform::Session;
 Q_DECLARE_METATYPE(DisplayPlatform::Session)
@@ -103,6 +104,18 @@ private slots:
         for (int i = 0; i < args.argc(); ++i)
             QCOMPARE(QByteArray(args.argv()[i]), passed[i]);
         QCOMPARE(args.argv()[args.argc()], nullptr);
+    }
+
+    // The line start-up prints when no window can be shown speaks the language as well, before
+    // the application object that the windows' translations need.
+    void noWindowLine() {
+        DisplayPlatform::Session session;
+        session.x11Display = ":5";
+        DisplayPlatform::setTranslate(Translations::text);
+        const QByteArray english = DisplayPlatform::noWindowReason(session);
+        const Translations german({QStringLiteral("de")}, "de_DE.UTF-8");
+        const QByteArray reason = DisplayPlatform::noWindowReason(session);
+        QVERIFY2(reason != english && reason.contains(" :5"), reason.constData());
     }
 };
 

@@ -3,9 +3,6 @@
 #include "app/settingscramble.h"
 #include "app/settingsstore.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 using namespace modHelp;
 
 static QString latin1(const char *codes, int size) {
@@ -74,16 +71,15 @@ private slots:
         QCOMPARE(SettingsStore::applicationFor(path), application);
     }
 
-    // One INI file per application in the configuration directory, written through at once.
-    void storeWritesThroughToItsFile() {
-        const QString path = SettingsStore::filePath(QStringLiteral("app1"));
-        QCOMPARE(QFileInfo(path).absolutePath(), qEnvironmentVariable("XDG_CONFIG_HOME"));
+    // One INI file per application in the configuration directory, or one registry key per
+    // application where Windows programs of its kind keep theirs, written through at once.
+    void storeWritesThroughToItsPlace() {
+        TestSupport::forgetSettings("app1");
         QCOMPARE(SettingsStore::read("app1", "Settings", "Evsbujpo"), QString());
 
         SettingsStore::write("app1", "Settings", "Evsbujpo", "3142.14.21");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("[Settings]\nEvsbujpo=3142.14.21\n"));
+        QCOMPARE(TestSupport::keptSettings("app1"),
+                 QByteArray("[Settings]\nEvsbujpo=3142.14.21\n"));
         QCOMPARE(SettingsStore::read("app1", "Settings", "Evsbujpo"), QStringLiteral("3142.14.21"));
         QCOMPARE(SettingsStore::read("app1", "Settings", "Other"), QString());
         QCOMPARE(SettingsStore::read("app2", "Settings", "Evsbujpo"), QString());

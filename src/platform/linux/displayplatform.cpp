@@ -1,6 +1,6 @@
-#include "app/displayplatform.h"
+#include "platform/linux/displayplatform.h"
 
-#include "app/translations.h"
+#include "platform/platform.h"
 
 #include <QList>
 #include <cstring>
@@ -38,7 +38,7 @@ QList<QByteArray> platformsTried(const Session &session) {
 // A piece of the line in the user's language, with what it names in place of %1. The line goes
 // to a terminal, so it is written in lower case as terminal messages are.
 QByteArray say(const char *source, const QByteArray &what = {}) {
-    QString text = Translations::text("DisplayPlatform", source);
+    QString text = translated(source);
     if (!what.isEmpty())
         text = text.arg(QString::fromLocal8Bit(what));
     return text.toLocal8Bit();
@@ -129,12 +129,25 @@ Arguments::Arguments(int argc, char **argv)
 QByteArray Arguments::noWindowLine() const {
     //: A line on the terminal when start-up finds no display: %1 is the program's name,
     //: %2 why no window can be shown.
-    QString line = Translations::text(
-        "DisplayPlatform", QT_TRANSLATE_NOOP("DisplayPlatform", "%1: no window can be shown: %2"));
+    QString line =
+        translated(QT_TRANSLATE_NOOP("DisplayPlatform", "%1: no window can be shown: %2"));
     return line.arg(QString::fromLocal8Bit(m_program),
                     QString::fromLocal8Bit(noWindowReason(m_session)))
                .toLocal8Bit() +
            '\n';
+}
+
+static Platform::Translate &translation() {
+    static Platform::Translate translate = nullptr;
+    return translate;
+}
+
+void setTranslate(Platform::Translate translate) {
+    translation() = translate;
+}
+
+QString translated(const char *source) {
+    return translation() ? translation()("DisplayPlatform", source) : QString::fromUtf8(source);
 }
 
 } // namespace DisplayPlatform

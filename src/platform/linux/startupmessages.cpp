@@ -1,4 +1,4 @@
-#include "app/startupmessages.h"
+#include "platform/linux/startupmessages.h"
 
 #include <QGuiApplication>
 #include <cstdio>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/platform.h"
+
 #include <QByteArray>
 #include <vector>
 
@@ -29,6 +31,10 @@ QByteArray choose(const Session &session);
 // What could not be reached when none of the platforms Qt tried could start, for example
 // "could not connect to the X display :5".
 QByteArray noWindowReason(const Session &session);
+
+// Its texts in the user's language through the function given; as they are written until then.
+void setTranslate(Platform::Translate translate);
+QString translated(const char *source);
 
 // The command line for QApplication: the program's own, with "-platform <names>" after the
 // program name when choose() names platforms. It must outlive the application object.

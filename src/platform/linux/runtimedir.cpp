@@ -1,4 +1,4 @@
-#include "app/runtimedir.h"
+#include "platform/linux/runtimedir.h"
 
 #include <QFileInfo>
 #include <unistd.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/displayplatform.h"
+#include "platform/linux/displayplatform.h"
 
 // While the application object is made. Qt complains when the runtime directory is missing or
 // not the user's own; the application does without one, so that is not passed on. Every other

@@ -1,4 +1,4 @@
-#include "resources/windowframe.h"
+#include "platform/platform.h"
 
 #include <QDeadlineTimer>
 #include <QGuiApplication>
@@ -12,7 +12,7 @@
 #include <vector>
 #include <xcb/xcb.h>
 
-namespace WindowFrame {
+namespace Platform {
 
 namespace {
 
@@ -65,7 +65,9 @@ bool estimatesFrames(xcb_connection_t *c, xcb_window_t root,
 
 } // namespace
 
-QMargins expected(QWidget *window) {
+// Asked of the window manager through the X protocol library Qt itself runs on, by the
+// Extended Window Manager Hints.
+QMargins expectedFrame(QWidget *window) {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *c = x11 ? x11->connection() : nullptr;
     if (!c)
@@ -103,4 +105,4 @@ QMargins expected(QWidget *window) {
     }
 }
 
-} // namespace WindowFrame
+} // namespace Platform
