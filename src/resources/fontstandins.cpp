@@ -40,17 +40,19 @@ const QList<StandIns> &all() {
 }
 
 ScriptFaces facesFor(const QString &language) {
+    // Debian's faces first, then those Windows comes with.
     if (language == QLatin1StringView("ar"))
-        return {{QStringLiteral("Noto Sans Arabic UI")}, true};
+        return {{QStringLiteral("Noto Sans Arabic UI"), QStringLiteral("Segoe UI")}, true};
     if (language == QLatin1StringView("hi"))
-        return {{QStringLiteral("Noto Sans Devanagari UI")}, true};
+        return {{QStringLiteral("Noto Sans Devanagari UI"), QStringLiteral("Nirmala UI")}, true};
     if (language == QLatin1StringView("ja"))
         return {{QStringLiteral("IPAexGothic"), QStringLiteral("IPAPGothic"),
-                 QStringLiteral("Noto Sans CJK JP")},
+                 QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Yu Gothic UI"),
+                 QStringLiteral("Meiryo UI")},
                 false};
     if (language == QLatin1StringView("zh_CN"))
         return {{QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
-                 QStringLiteral("WenQuanYi Zen Hei")},
+                 QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Microsoft YaHei UI")},
                 true};
     return {};
 }
