@@ -63,9 +63,22 @@ void ClickLabel::fitToContent() {
     if (!shown.isNull()) {
         resizeFromEdge(shown.deviceIndependentSize().toSize());
     } else if (!text().isEmpty()) {
-        resizeFromEdge(sizeHint());
+        setAlignment((alignment() & ~Qt::AlignVertical_Mask) | Qt::AlignTop);
+        resizeFromEdge(textSize());
         keepInsideParent();
     }
+}
+
+// The size of the label's text on its one line, drawn from its top. Some scripts' letters, and
+// a link's underline beneath them, may reach below the line the font declares; the label holds
+// them too.
+QSize ClickLabel::textSize() const {
+    const QFontMetrics metrics(font());
+    int below = metrics.tightBoundingRect(text()).bottom() + 1;
+    if (font().underline())
+        below = std::max(below, metrics.underlinePos() + metrics.lineWidth());
+    const QSize hint = sizeHint();
+    return {hint.width(), std::max(hint.height(), metrics.ascent() + below)};
 }
 
 void ClickLabel::resizeFromEdge(QSize size) {
@@ -93,7 +106,7 @@ void ClickLabel::keepInsideParent() {
         tighter.setLetterSpacing(QFont::PercentageSpacing, spacing);
         setFont(tighter);
     }
-    resizeFromEdge(sizeHint());
+    resizeFromEdge(textSize());
     m_fitting = false;
 }
 

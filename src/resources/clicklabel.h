@@ -55,6 +55,7 @@ private:
     void setHandPointerValue(int value) { setHandPointer(HandPointer(value)); }
     void fitToContent();
     void keepInsideParent();
+    QSize textSize() const;
     void resizeFromEdge(QSize size);
 
     bool m_autoSize = false;

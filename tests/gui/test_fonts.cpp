@@ -10,6 +10,7 @@
 #include "reading/frmdisplay.h"
 #include "reading/frmmain.h"
 #include "resources/appearance.h"
+#include "resources/clicklabel.h"
 #include "resources/fontstandins.h"
 
 #include <QGlyphRun>
@@ -106,6 +107,24 @@ private slots:
         QVERIFY2(faces.contains(QRawFont::fromFont(QFont(face)).familyName().toCaseFolded()),
                  qPrintable(faces.join(QStringLiteral(", "))));
         Appearance::apply(*qApp);
+    }
+
+    // A label that sizes itself holds the letters and the underline that a fully hinted face
+    // draws below its line, as Windows draws an Arabic fruit name.
+    void selfSizingLabelHoldsItsInk() {
+        QWidget window;
+        window.resize(100, 40);
+        auto *label = new ClickLabel(&window);
+        QFont font(QStringLiteral("Noto Sans Arabic UI"));
+        font.setPixelSize(11);
+        font.setBold(true);
+        font.setUnderline(true);
+        font.setHintingPreference(QFont::PreferFullHinting);
+        label->setFont(font);
+        label->setAutoSize(true);
+        label->setCaption(QStringLiteral("خوخ"));
+        window.show();
+        QCOMPARE(clippedCaptions(&window), QStringList());
     }
 };
 

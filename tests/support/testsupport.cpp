@@ -204,9 +204,6 @@ Drawn drawn(const QString &text, const QFont &font, int width = 0) {
     if (!ink.isEmpty())
         result.beyondLines =
             QMargins(0, std::max(0, -ink.top()), 0, std::max(0, ink.bottom() + 1 - lines.height()));
-    if (qEnvironmentVariableIsSet("DBG_INK") && !result.beyondLines.isNull())
-        qDebug() << text.left(15) << font.family() << font.pixelSize() << font.underline()
-                 << result.beyondLines << ink << lines;
     return result;
 }
 
