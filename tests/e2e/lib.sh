@@ -298,6 +298,16 @@ wait_exit() {
     wait "$1" || EXIT_STATUS=$?
 }
 
+# In farewell window $1, Exit (Alt+X) ends program $2 with status 0; $3, when given, begins the
+# failure messages.
+exit_from_farewell() { # window pid [case]
+    local case=${3:+$3: }
+    focus "$1" || fail "${case}cannot focus the farewell window"
+    xdotool key alt+x
+    wait_exit "$2" || fail "${case}the farewell window's Exit did not end the program"
+    [ "$EXIT_STATUS" = 0 ] || fail "${case}the program ended with status $EXIT_STATUS"
+}
+
 # The copies of the application running in this test's session (other tests may run copies of
 # their own at the same time), one pid a line.
 own_copies() {

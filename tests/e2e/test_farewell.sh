@@ -95,9 +95,6 @@ $expected"
 pass "a referral typed with & # + = ? spaces, an accented letter, Arabic, Devanagari and Japanese arrives exactly as typed"
 
 # Exit ends the process, with status 0, and leaves nothing running.
-focus "$farewell" || fail "cannot focus the farewell window"
-xdotool key alt+x
-wait_exit "$app" || fail "Exit did not end the process"
-[ "$EXIT_STATUS" = 0 ] || fail "the process ended with status $EXIT_STATUS"
+exit_from_farewell "$farewell" "$app"
 [ -z "$(own_copies)" ] || fail "a copy of the application is still running: $(own_copies)"
 pass "Exit on the farewell window ends the process with status 0 and leaves nothing running"

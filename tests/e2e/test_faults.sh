@@ -27,10 +27,7 @@ reading_then_exit() {
     focus "$chooser" || fail "$case: cannot focus the chooser"
     menu_item f x
     farewell=$(wait_map "$MARK" "$CAPTION" "$app" 741) || fail "$case: no farewell window"
-    focus "$farewell" || fail "$case: cannot focus the farewell window"
-    xdotool key alt+x
-    wait_exit "$app" || fail "$case: the copy did not end"
-    [ "$EXIT_STATUS" = 0 ] || fail "$case: the copy ended with status $EXIT_STATUS"
+    exit_from_farewell "$farewell" "$app" "$case"
     [ ! -s "$log" ] || fail "$case: the copy printed: $(cat "$log")"
 }
 

@@ -65,11 +65,8 @@ wait_destroy "$m" "$second" || fail "File, Exit did not close the chooser"
 farewell=$(wait_map "$m" "$CAPTION" "$app" 741) || fail "no farewell window"
 [ "$(mapped_windows "$app")" = "$farewell" ] || fail "after Exit more than the farewell window shows"
 pass "Exit from the chooser leaves only the farewell window"
-focus "$farewell" || fail "cannot focus the farewell window"
 m=$(mark)
-xdotool key alt+x
-wait_exit "$app" || fail "closing the farewell window did not end the process"
-[ "$EXIT_STATUS" = 0 ] || fail "the process ended with status $EXIT_STATUS"
+exit_from_farewell "$farewell" "$app"
 pass "closing the farewell window ends the process with status 0"
 # The main window was still loaded, hidden: its own close handling during the end shows no
 # farewell window of its own, not even for an instant.

@@ -64,8 +64,5 @@ pass "a second copy shows its message box and ends with status 0; the first carr
 focus "$chooser" || fail "cannot focus the chooser"
 menu_item f x
 farewell=$(wait_map "$MARK" "$CAPTION" "$app" 741) || fail "File, Exit brought no farewell window"
-focus "$farewell" || fail "cannot focus the farewell window"
-xdotool key alt+x
-wait_exit "$app" || fail "closing the farewell window did not end the program"
-[ "$EXIT_STATUS" = 0 ] || fail "the program ended with status $EXIT_STATUS"
+exit_from_farewell "$farewell" "$app"
 pass "File, Exit and the farewell window's Exit end the program with status 0"

@@ -48,9 +48,7 @@ focus "$main" || fail "cannot focus the main window"
 m=$(mark)
 xdotool key alt+x
 farewell=$(wait_map "$m" "$CAPTION" "$app" 741) || fail "Alt+X brought no farewell window"
-focus "$farewell" || fail "cannot focus the farewell window"
-xdotool key alt+x
-wait_exit "$app" || fail "the installed program did not end"
+exit_from_farewell "$farewell" "$app" "the installed program"
 has_key "$SETTINGS_KEY" || fail "the installed program kept no setting"
 
 # The uninstaller runs from a copy of itself in the temporary folder, and the copy removes
